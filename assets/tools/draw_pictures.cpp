@@ -1,0 +1,169 @@
+// Draws the two painterly pictures of the game: the life portrait and the
+// advert's lottery balls. Run it from the build tree:
+//   cmake --build build --target draw_pictures && build/assets/draw_pictures assets
+// and commit the PNG files it writes. Everything is computed, so a rerun
+// gives the same pixels (the numbers use Liberation Sans Bold).
+#include <QCoreApplication>
+#include <QDir>
+#include <QFont>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <cmath>
+
+namespace {
+
+const QColor kSilver(192, 192, 192);
+
+// An elderly man with white hair in a black oval; silver outside the oval.
+QImage portrait() {
+    QImage img(30, 35, QImage::Format_RGB32);
+    img.fill(kSilver);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF oval(0.5, 0.5, 29, 34);
+    QPainterPath clip;
+    clip.addEllipse(oval);
+    p.setClipPath(clip);
+
+    // Background: light at the upper left, darker towards the lower right.
+    QLinearGradient bg(0, 0, 30, 35);
+    bg.setColorAt(0, QColor(170, 170, 170));
+    bg.setColorAt(1, QColor(70, 70, 70));
+    p.fillRect(img.rect(), bg);
+
+    // Shoulders and jacket.
+    QRadialGradient coat(QPointF(11, 27), 20);
+    coat.setColorAt(0, QColor(110, 110, 110));
+    coat.setColorAt(1, QColor(25, 25, 25));
+    p.setPen(Qt::NoPen);
+    p.setBrush(coat);
+    p.drawEllipse(QRectF(1, 26, 28, 18));
+    // Collar and neck.
+    p.setBrush(QColor(215, 215, 215));
+    p.drawPolygon(QPolygonF({QPointF(11, 26), QPointF(15, 33), QPointF(19, 26)}));
+    p.setBrush(QColor(140, 140, 140));
+    p.drawRect(QRectF(12.5, 22, 5, 5));
+
+    // White hair, fuller at the top and on the left.
+    QRadialGradient hair(QPointF(11, 7), 12);
+    hair.setColorAt(0, QColor(255, 255, 255));
+    hair.setColorAt(1, QColor(185, 185, 185));
+    p.setBrush(hair);
+    p.drawEllipse(QRectF(6.5, 3, 17, 16));
+
+    // Face in middle greys, shaded to the right and below.
+    QRadialGradient face(QPointF(13, 13), 9);
+    face.setColorAt(0, QColor(185, 185, 185));
+    face.setColorAt(0.7, QColor(140, 140, 140));
+    face.setColorAt(1, QColor(95, 95, 95));
+    p.setBrush(face);
+    p.drawEllipse(QRectF(9, 8, 12, 15));
+    // Eyebrows, eyes, nose, mouth.
+    p.setBrush(QColor(235, 235, 235));
+    p.drawRect(QRectF(10.5, 12, 3.5, 1));
+    p.drawRect(QRectF(16, 12, 3.5, 1));
+    p.setBrush(QColor(30, 30, 30));
+    p.drawEllipse(QRectF(11.5, 13.2, 2, 1.6));
+    p.drawEllipse(QRectF(16.5, 13.2, 2, 1.6));
+    p.setBrush(QColor(105, 105, 105));
+    p.drawPolygon(QPolygonF({QPointF(15, 14), QPointF(16.2, 18), QPointF(14.2, 18)}));
+    p.setBrush(QColor(230, 230, 230));  // white moustache
+    p.drawEllipse(QRectF(12, 18.5, 6.5, 2));
+    p.setBrush(QColor(60, 60, 60));
+    p.drawRect(QRectF(13.5, 20.5, 3.5, 0.8));
+
+    p.setClipping(false);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(Qt::black, 1.6));
+    p.drawEllipse(QRectF(0.8, 0.8, 28.4, 33.4));
+    p.end();
+
+    // Greyscale only, and exactly silver outside the oval.
+    for (int y = 0; y < img.height(); ++y) {
+        for (int x = 0; x < img.width(); ++x) {
+            const double dx = (x + 0.5 - 15) / 15.0, dy = (y + 0.5 - 17.5) / 17.5;
+            if (dx * dx + dy * dy > 1.12) {
+                img.setPixel(x, y, kSilver.rgb());
+                continue;
+            }
+            const int g = qGray(img.pixel(x, y));
+            img.setPixel(x, y, qRgb(g, g, g));
+        }
+    }
+    return img;
+}
+
+// A glossy ball with its number large in the middle and repeated around it.
+void ball(QPainter& p, QPointF c, QColor colour, const QString& number) {
+    const double r = 25;
+    QPainterPath circle;
+    circle.addEllipse(c, r, r);
+    QRadialGradient shade(c + QPointF(-9, -10), 36);
+    shade.setColorAt(0, Qt::white);
+    shade.setColorAt(0.25, colour.lighter(110));
+    shade.setColorAt(0.8, colour);
+    shade.setColorAt(1, colour.darker(170));
+    p.setPen(Qt::NoPen);
+    p.setBrush(shade);
+    p.drawPath(circle);
+
+    p.save();
+    p.setClipPath(circle);
+    QFont small("Liberation Sans");
+    small.setBold(true);
+    small.setPixelSize(11);
+    p.setFont(small);
+    p.setPen(QColor(40, 40, 40));
+    for (int i = 0; i < 8; ++i) {
+        const double a = i * M_PI / 4;
+        const QPointF at = c + QPointF(std::cos(a) * 21, std::sin(a) * 21);
+        p.drawText(QRectF(at.x() - 10, at.y() - 7, 20, 14), Qt::AlignCenter, number);
+    }
+    p.restore();
+
+    // A light disc behind the big number, as on a real lottery ball.
+    p.setBrush(QColor(255, 255, 255, 150));
+    p.drawEllipse(c, 14, 14);
+    QFont big("Liberation Sans");
+    big.setBold(true);
+    big.setPixelSize(22);
+    p.setFont(big);
+    p.setPen(Qt::black);
+    p.drawText(QRectF(c.x() - 16, c.y() - 13, 32, 26), Qt::AlignCenter, number);
+
+    QRadialGradient gloss(c + QPointF(-10, -12), 9);
+    gloss.setColorAt(0, QColor(255, 255, 255, 200));
+    gloss.setColorAt(1, QColor(255, 255, 255, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(gloss);
+    p.drawEllipse(c + QPointF(-10, -12), 9, 7);
+}
+
+QImage lotteryBalls() {
+    QImage img(182, 66, QImage::Format_RGB32);
+    // Four close shades of blue in a fixed pattern, averaging RGB(61,119,189).
+    const QRgb shades[4] = {qRgb(60, 118, 188), qRgb(62, 120, 190), qRgb(61, 119, 189), qRgb(61, 119, 189)};
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) img.setPixel(x, y, shades[(x + 2 * y) % 4]);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    ball(p, QPointF(30, 33), QColor(245, 245, 245), QStringLiteral("01"));
+    ball(p, QPointF(89.5, 33), QColor(230, 60, 170), QStringLiteral("30"));
+    ball(p, QPointF(148.5, 33), QColor(40, 190, 70), QStringLiteral("38"));
+    return img;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+    const bool ok = portrait().save(out.filePath("life.png")) &&
+                    lotteryBalls().save(out.filePath("lottery_balls.png")) &&
+                    QImage(out.filePath("icon.xpm")).save(out.filePath("mudrovan.ico"));
+    return ok ? 0 : 1;
+}
