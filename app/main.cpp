@@ -1,0 +1,22 @@
+// Starts the game: the main window opens, and closing it ends the program.
+#include <QApplication>
+
+#include "clock_random.h"
+#include "frmmud.h"
+#include "look.h"
+#include "version.h"
+#include "window_services.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromLatin1(mud::app::kProductName));
+    QApplication::setApplicationVersion(QString::fromLatin1(mud::app::kVersion));
+    QApplication::setOrganizationName(QString::fromLatin1(mud::app::kProductName));
+    QGuiApplication::setDesktopFileName(QStringLiteral("mudrovan"));
+    mud::ui::applyClassicLook(app);
+
+    mud::app::ClockRandom random;
+    mud::ui::frmMud window(random, &mud::app::openDialog);
+    window.show();
+    return app.exec();
+}

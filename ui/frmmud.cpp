@@ -1,0 +1,241 @@
+#include "frmmud.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "look.h"
+#include "picture_box.h"
+#include "twips.h"
+
+namespace mud::ui {
+
+namespace {
+
+// The pet label of house 5 reports mouse presses with the button's number:
+// 1 left, 2 right, 4 middle, 8 any other.
+class MouseDownLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+    std::function<void(int)> onMouseDown;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        const int button = event->button() == Qt::LeftButton    ? 1
+                           : event->button() == Qt::RightButton ? 2
+                           : event->button() == Qt::MiddleButton ? 4
+                                                                 : 8;
+        if (onMouseDown) onMouseDown(button);
+    }
+};
+
+// One row of a house frame: the attribute label above its list (twips,
+// relative to the frame), and the object names of label and list.
+struct HouseRow {
+    const char* listName;
+    int labelTop, labelWidth, labelHeight;
+    int listTop;
+};
+const HouseRow kRows[kAttributes + 1] = {
+    {},
+    {"cmbBoja", 405, 555, 195, 630},
+    {"cmbPore", 1080, 1050, 240, 1305},
+    {"cmbPice", 1755, 645, 240, 1980},
+    {"cmbCiga", 2430, 690, 240, 2655},
+    {"cmbLjub", 3105, 690, 240, 3330},
+};
+
+constexpr int kHouseLeft = 180, kHouseStep = 1485;
+
+const char* const kHousePictures[kHouses + 1] = {
+    nullptr, ":/pictures/house_1.xpm", ":/pictures/house_2.xpm", ":/pictures/house_3.xpm",
+    ":/pictures/house_4.xpm", ":/pictures/house_5.xpm"};
+
+}  // namespace
+
+frmMud::frmMud(RandomSource& random, DialogOpener openDialog)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      game_(*this, random),
+      openDialog_(std::move(openDialog)) {
+    setObjectName(QStringLiteral("frmMud"));
+    setWindowTitle(QStringLiteral("Dazazirezir uraruvivo"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.xpm")));
+    setFont(arial(8.25));
+    setBackground(this, kSilver);
+    resize(px(7665), px(7305));
+    centreOnScreen(this);
+
+    for (int house = 1; house <= kHouses; ++house) buildHouse(house);
+    buildLowerArea();
+    setTabOrder();
+    cmdProveri_->setFocus();
+
+    game_.Form_Load();
+}
+
+void frmMud::buildHouse(int h) {
+    auto* frame = new QGroupBox(QStringLiteral("Kuća %1").arg(h), this);
+    ku_[h] = frame;
+    frame->setObjectName(arrayName("ku", h));
+    frame->setFont(arial(8.25, true));
+    setBackground(frame, kSilver);
+    frame->setGeometry(twipRect(kHouseLeft + kHouseStep * (h - 1), 135, 1365, 3840));
+    const QFont font = arial(8.25);
+
+    imgKuT_[h] = new PictureBox(frame, arrayName("imgKuT", h), QStringLiteral(":/pictures/house_grey.xpm"), 855, 225);
+    ImgKuB_[h] = new PictureBox(frame, arrayName("ImgKuB", h), QString::fromLatin1(kHousePictures[h]), 855, 225);
+    ImgKuB_[h]->hide();
+    imgKuT_[h]->setAccessibleName(QStringLiteral("Kuća %1, neobojena").arg(h));
+    ImgKuB_[h]->setAccessibleName(QStringLiteral("Kuća %1, obojena").arg(h));
+
+    for (int a = 1; a <= kAttributes; ++a) {
+        const HouseRow& row = kRows[a];
+        // Label1..Label25 in attribute order: Label + (5 * (a - 1) + h).
+        const QByteArray labelName = "Label" + QByteArray::number(5 * (a - 1) + h);
+        int left = 135, top = row.labelTop;
+        if (a == Pice && h == 2) top = 1710;  // two labels sit slightly off the grid
+        if (a == Ljub && h == 4) left = 90;
+        QLabel* label;
+        if (a == Ljub && h == 5) {
+            auto* pet = new MouseDownLabel(frame);
+            pet->onMouseDown = [this](int button) { Label25_MouseDown(button); };
+            label = pet;
+        } else {
+            label = new QLabel(frame);
+        }
+        label->setObjectName(QString::fromLatin1(labelName));
+        label->setText(QString::fromUtf8(attributeName(a)));
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setFont(font);
+        label->setGeometry(twipRect(left, top, row.labelWidth, row.labelHeight));
+
+        auto* list = new QComboBox(frame);
+        lists_[a][h] = list;
+        list->setObjectName(arrayName(row.listName, h));
+        list->setEditable(false);
+        list->setFont(font);
+        list->setGeometry(twipRect(90, row.listTop, 1185, 330));
+        list->setMaxVisibleItems(kItems);
+        QPalette p = list->palette();
+        for (auto role : {QPalette::Base, QPalette::Button}) p.setColor(role, Qt::white);
+        for (auto role : {QPalette::Text, QPalette::ButtonText}) p.setColor(QPalette::Active, role, kNavy);
+        for (auto role : {QPalette::Text, QPalette::ButtonText}) p.setColor(QPalette::Inactive, role, kNavy);
+        list->setPalette(p);
+        for (int item = 0; item < kItems; ++item) list->addItem(QString::fromUtf8(listItem(a, item)));
+        list->setCurrentIndex(-1);
+        // Screen readers read a list's current item; the label says what it is
+        // and the frame which house.
+        label->setBuddy(list);
+        list->setAccessibleName(QStringLiteral("Kuća %1: %2").arg(h).arg(label->text()));
+        if (a == Boja) {
+            connect(list, qOverload<int>(&QComboBox::activated), this, [this, h](int) { cmbBoja_Click(h); });
+        }
+    }
+}
+
+void frmMud::buildLowerArea() {
+    for (int i = 1; i <= kLives; ++i) {
+        imgZivot_[i] = new PictureBox(this, arrayName("imgZivot", i), QStringLiteral(":/pictures/life.png"),
+                                      135 + 495 * (i - 1), 4050);
+        imgZivot_[i]->setAccessibleName(QStringLiteral("Život %1").arg(i));
+    }
+
+    fraOK_ = new QFrame(this);
+    fraOK_->setObjectName(QStringLiteral("fraOK"));
+    fraOK_->setFrameShape(QFrame::NoFrame);
+    setBackground(fraOK_, kSilver);
+    fraOK_->setGeometry(twipRect(630, 4050, 6900, 545));
+    QLabel* bravo = addLabel(fraOK_, "Label42", QStringLiteral("B r a v o !   R e š i l i   s t e   p r o b l e m !"),
+                             {450, 90, 5910, 375}, arial(14.25));
+    bravo->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    bravo->setFrameShape(QFrame::Box);
+    bravo->setLineWidth(1);
+    bravo->setBackgroundRole(QPalette::Base);
+    bravo->setForegroundRole(QPalette::Text);
+    bravo->setAutoFillBackground(true);
+    fraOK_->hide();
+
+    const QFont buttonFont = arial(9.75);
+    cmdProveri_ = addButton(this, "cmdProveri", QStringLiteral("Provera"), {2385, 4680, 1230, 390}, buttonFont);
+    cmdNovo_ = addButton(this, "cmdNovo", QStringLiteral("Ponovo"), {3690, 4680, 1230, 390}, buttonFont);
+    cmdObjasni_ = addButton(this, "cmdObjasni", QStringLiteral("Objašnjenje"), {4995, 4680, 1230, 390}, buttonFont);
+    cmdKraj_ = addButton(this, "cmdKraj", QStringLiteral("Kraj"), {6300, 4680, 1185, 390}, buttonFont);
+    cmdReklama_ = addButton(this, "cmdReklama", QStringLiteral("Reklama"), {6390, 6840, 1140, 390}, buttonFont);
+    for (QPushButton* b : {cmdProveri_, cmdNovo_, cmdObjasni_, cmdKraj_, cmdReklama_}) {
+        QPalette p = b->palette();
+        p.setColor(QPalette::Button, kLightFace);
+        b->setPalette(p);
+    }
+    connect(cmdProveri_, &QPushButton::clicked, this, [this] { cmdProveri_Click(); });
+    connect(cmdNovo_, &QPushButton::clicked, this, [this] { cmdNovo_Click(); });
+    connect(cmdObjasni_, &QPushButton::clicked, this, [this] { cmdObjasni_Click(); });
+    connect(cmdKraj_, &QPushButton::clicked, this, [this] { cmdKraj_Click(); });
+    connect(cmdReklama_, &QPushButton::clicked, this, [this] { cmdReklama_Click(); });
+
+    addLabel(this, "Label41", QStringLiteral("Podaci"), {225, 4905, 1230, 195}, arial(9.75, true));
+
+    // The clues: eight in the left column, seven in the right. Label39 is one
+    // line taller; Label43 lies over its empty bottom strip.
+    struct CluePlace { int left, top, width, height; };
+    const CluePlace places[kClues] = {
+        {225, 5265, 2670, 240},  {225, 5500, 2400, 240},  {225, 5735, 2400, 240},  {225, 5970, 2850, 240},
+        {225, 6215, 3030, 240},  {225, 6450, 2400, 240},  {225, 6685, 2895, 240},  {225, 6920, 3255, 240},
+        {3420, 5265, 2400, 240}, {3420, 5500, 3480, 240}, {3420, 5735, 4065, 240}, {3420, 5970, 2940, 240},
+        {3420, 6215, 3075, 240}, {3420, 6450, 4155, 285}, {3420, 6660, 2625, 240},
+    };
+    const QFont clueFont = arial(9.75);
+    for (int i = 0; i < kClues; ++i) {
+        const CluePlace& c = places[i];
+        addLabel(this, kClueList[i].label, QString::fromUtf8(kClueList[i].text), {c.left, c.top, c.width, c.height},
+                 clueFont);
+    }
+    fraOK_->raise();  // a frame lies in front of the pictures it covers
+}
+
+// Tab: "Provera", colour lists, drink, cigarettes, pet, origin lists, then
+// "Reklama", "Kraj", "Objašnjenje", "Ponovo" and round again.
+void frmMud::setTabOrder() {
+    QList<QWidget*> chain{cmdProveri_};
+    for (int a : {Boja, Pice, Ciga, Ljub, Poreklo})
+        for (int h = 1; h <= kHouses; ++h) chain << lists_[a][h];
+    chain << cmdReklama_ << cmdKraj_ << cmdObjasni_ << cmdNovo_ << cmdProveri_;
+    for (int i = 0; i + 1 < chain.size(); ++i) QWidget::setTabOrder(chain[i], chain[i + 1]);
+}
+
+void frmMud::paintEvent(QPaintEvent*) {
+    // The etched rule under "Podaci": grey above, white below.
+    QPainter p(this);
+    p.setPen(QColor(128, 128, 128));
+    p.drawLine(px(225), px(5167), px(7500) - 1, px(5167));
+    p.setPen(Qt::white);
+    p.drawLine(px(225), px(5175), px(7500) - 1, px(5175));
+}
+
+std::string frmMud::listText(int attribute, int house) const {
+    return lists_[attribute][house]->currentText().toStdString();
+}
+
+void frmMud::setListText(int attribute, int house, const std::string& text) {
+    QComboBox* list = lists_[attribute][house];
+    list->setCurrentIndex(list->findText(QString::fromStdString(text), Qt::MatchExactly | Qt::MatchCaseSensitive));
+}
+
+int frmMud::listIndex(int attribute, int house) const { return lists_[attribute][house]->currentIndex(); }
+
+void frmMud::setListEnabled(int attribute, int house, bool enabled) { lists_[attribute][house]->setEnabled(enabled); }
+
+void frmMud::setPictureVisible(Picture picture, int index, bool visible) {
+    switch (picture) {
+    case Picture::GreyHouse: imgKuT_[index]->setVisible(visible); break;
+    case Picture::PaintedHouse: ImgKuB_[index]->setVisible(visible); break;
+    case Picture::Life: imgZivot_[index]->setVisible(visible); break;
+    case Picture::SuccessPanel: fraOK_->setVisible(visible); break;
+    }
+}
+
+void frmMud::showModal(Dialog dialog) {
+    if (openDialog_) openDialog_(dialog, tag_);
+}
+
+}  // namespace mud::ui

@@ -1,0 +1,24 @@
+// A picture shown at one picture pixel per screen pixel. On a high-DPI screen
+// it grows by a whole factor with square pixels, never blurred.
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+namespace mud::ui {
+
+class PictureBox : public QWidget {
+public:
+    // Placed at left/top in twips; the control is exactly as large as its picture.
+    PictureBox(QWidget* parent, const QString& name, const QString& resource, int leftTwips, int topTwips);
+
+    const QImage& image() const { return image_; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QImage image_;
+};
+
+}  // namespace mud::ui
