@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "house_frame.h"
 #include "look.h"
 #include "picture_box.h"
 #include "twips.h"
@@ -74,7 +75,7 @@ frmMud::frmMud(RandomSource& random, DialogOpener openDialog)
 }
 
 void frmMud::buildHouse(int h) {
-    auto* frame = new QGroupBox(QStringLiteral("Kuća %1").arg(h), this);
+    auto* frame = new HouseFrame(QStringLiteral("Kuća %1").arg(h), this);
     ku_[h] = frame;
     frame->setObjectName(arrayName("ku", h));
     frame->setFont(arial(8.25, true));

@@ -1,0 +1,267 @@
+// The main window as the player first sees it: layout, fonts, lists,
+// keyboard, resizing, screen readers and pictures.
+#include <QAccessible>
+#include <QFontInfo>
+#include <QGroupBox>
+
+#include "gui_helpers.h"
+#include "twips.h"
+
+using namespace mud;
+using namespace mud::test;
+
+namespace {
+const char* const kListNames[6] = {nullptr, "cmbBoja", "cmbPore", "cmbPice", "cmbCiga", "cmbLjub"};
+
+QImage grabOf(QWidget* w) { return w->grab().toImage(); }
+QRgb pixelAt(const QImage& img, QPoint p) { return img.pixel(p * img.devicePixelRatio()); }
+bool isSilver(QRgb c) { return qRed(c) == 192 && qGreen(c) == 192 && qBlue(c) == 192; }
+}  // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    // The layout was made for Arial's metrics; another font breaks it.
+    void fontIsArialOrItsMetricTwin() {
+        const QString family = QFontInfo(ui::arial(9.75)).family();
+        QVERIFY2(family == "Arial" || family == "Liberation Sans",
+                 qPrintable("Arial resolves to " + family + ": install fonts-liberation"));
+        QCOMPARE(QFontInfo(ui::arial(8.25)).pixelSize(), 11);
+        QCOMPARE(QFontInfo(ui::arial(9.75)).pixelSize(), 13);
+    }
+
+    void windowFrameAndStartState() {
+        MainWindow m;
+        QCOMPARE(m->windowTitle(), QStringLiteral("Dazazirezir uraruvivo"));
+        QCOMPARE(m->size(), QSize(511, 487));
+        QVERIFY(!(m->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(m->windowFlags() & Qt::WindowMinimizeButtonHint);
+        QVERIFY(m->windowFlags() & Qt::WindowCloseButtonHint);
+        QVERIFY(!m->windowIcon().isNull());
+        QCOMPARE(m->palette().color(QPalette::Window), QColor(192, 192, 192));
+
+        for (int h = 1; h <= 5; ++h) {
+            QCOMPARE(m.child<QGroupBox>(ui::arrayName("ku", h))->title(), QStringLiteral("Kuća %1").arg(h));
+            for (int a = 1; a <= 5; ++a) {
+                QCOMPARE(m.list(kListNames[a], h)->currentText(), QStringLiteral("        ?"));
+                QVERIFY(m.list(kListNames[a], h)->isEnabled());
+            }
+        }
+        QCOMPARE(m.houses(), QStringLiteral("GGGGG"));
+        QCOMPARE(m.livesVisible(), 15);
+        QVERIFY(!m.child("fraOK")->isVisibleTo(m.w.get()));
+        QCOMPARE(m.random.seeds, 1);
+    }
+
+    void everyListOffersTheSameSixItems() {
+        MainWindow m;
+        for (int a = 1; a <= 5; ++a) {
+            for (int h = 1; h <= 5; ++h) {
+                QComboBox* list = m.list(kListNames[a], h);
+                QVERIFY(!list->isEditable());
+                QCOMPARE(list->count(), 6);
+                for (int i = 0; i < 6; ++i) QCOMPARE(list->itemText(i), QString::fromUtf8(listItem(a, i)));
+            }
+        }
+    }
+
+    // Typing only moves the selection to an item; no text of the player's own.
+    void typingNeverLeavesTheItems() {
+        MainWindow m;
+        m->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m.w.get()));
+        const QString keys = QStringLiteral("abcdefghijklmnopqrstuvwxyzčćšžđ ?1-ŽŠ");
+        for (int a = 1; a <= 5; ++a) {
+            QComboBox* list = m.list(kListNames[a], 3);
+            QStringList items;
+            for (int i = 0; i < list->count(); ++i) items << list->itemText(i);
+            list->setFocus();
+            for (QChar c : keys) {
+                QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+                QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+                QApplication::sendEvent(list, &press);
+                QApplication::sendEvent(list, &release);
+                if (list->view()->isVisible()) list->hidePopup();
+                QVERIFY2(items.contains(list->currentText()), qPrintable(list->currentText()));
+            }
+        }
+        // A letter picks the item that begins with it.
+        QComboBox* colour = m.list("cmbBoja", 1);
+        colour->setFocus();
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("Ž"));
+        QApplication::sendEvent(colour, &press);
+        QCOMPARE(colour->currentText(), QStringLiteral("Žuta"));
+        QCOMPARE(m.houses(), QStringLiteral("PGGGG"));  // and counts as the player's choice
+    }
+
+    void noClueWrapsOrIsCut() {
+        MainWindow m;
+        for (const Clue& clue : kClueList) {
+            auto* label = m.child<QLabel>(QString::fromLatin1(clue.label));
+            QCOMPARE(label->text(), QString::fromUtf8(clue.text));
+            QVERIFY(!label->wordWrap());
+            const QFontMetrics fm(label->font());
+            QVERIFY2(fm.horizontalAdvance(label->text()) <= label->width(), clue.label);
+            QVERIFY2(fm.height() <= label->height(), clue.label);
+        }
+    }
+
+    // Label43 lies over the bottom strip of Label39 and hides none of its ink.
+    void label43HidesNothingOfLabel39() {
+        MainWindow m;
+        m->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m.w.get()));
+        auto* upper = m.child<QLabel>("Label39");
+        auto* lower = m.child<QLabel>("Label43");
+        const QRect strip = upper->geometry() & lower->geometry();
+        QVERIFY(!strip.isEmpty());
+        QCOMPARE(strip.top(), lower->geometry().top());
+        lower->hide();
+        const QImage alone = grabOf(m.w.get());
+        lower->show();
+        const QImage both = grabOf(m.w.get());
+        const QRgb background = pixelAt(alone, upper->geometry().topRight());
+        int ink = 0;
+        for (int y = upper->geometry().top(); y <= upper->geometry().bottom(); ++y)
+            for (int x = upper->geometry().left(); x <= upper->geometry().right(); ++x) {
+                if (pixelAt(alone, {x, y}) == background) continue;
+                ++ink;
+                QVERIFY2(pixelAt(both, {x, y}) != background, qPrintable(QStringLiteral("hidden at %1,%2").arg(x).arg(y)));
+            }
+        QVERIFY(ink > 100);
+    }
+
+    void tabVisitsTheListsInOrder() {
+        MainWindow m;
+        m->show();
+        QApplication::setActiveWindow(m.w.get());
+        QVERIFY(QTest::qWaitForWindowActive(m.w.get()));
+        QCOMPARE(QApplication::focusWidget(), m.child("cmdProveri"));
+
+        auto tour = [&] {
+            QStringList names;
+            for (int i = 0; i < 40; ++i) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                names << QApplication::focusWidget()->objectName();
+                if (names.last() == "cmdProveri") break;
+            }
+            return names;
+        };
+        QStringList expected;
+        for (const char* name : {"cmbBoja", "cmbPice", "cmbCiga", "cmbLjub", "cmbPore"})
+            for (int h = 1; h <= 5; ++h) expected << ui::arrayName(name, h);
+        expected << "cmdReklama" << "cmdKraj" << "cmdObjasni" << "cmdNovo" << "cmdProveri";
+        QCOMPARE(tour(), expected);
+
+        m.list("cmbBoja", 2)->setEnabled(false);
+        m.list("cmbLjub", 5)->setEnabled(false);
+        expected.removeAll("cmbBoja(2)");
+        expected.removeAll("cmbLjub(5)");
+        QCOMPARE(tour(), expected);
+    }
+
+    void resizingMovesNothing() {
+        MainWindow m;
+        m->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m.w.get()));
+        QMap<QWidget*, QRect> before;
+        for (QWidget* c : m->findChildren<QWidget*>()) before[c] = c->geometry();
+        for (QSize size : {QSize(800, 700), QSize(300, 200), QSize(511, 487)}) {
+            m->resize(size);
+            QCoreApplication::processEvents();
+            for (auto it = before.cbegin(); it != before.cend(); ++it)
+                QVERIFY2(it.key()->geometry() == it.value(), qPrintable(it.key()->objectName()));
+        }
+    }
+
+    // A screen reader learns the attribute from the list's label and the house
+    // from the frame around both.
+    void screenReadersCanNameEveryList() {
+        MainWindow m;
+        m->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m.w.get()));
+        for (int h = 1; h <= 5; ++h) {
+            auto* frame = m.child<QGroupBox>(ui::arrayName("ku", h));
+            for (int a = 1; a <= 5; ++a) {
+                QComboBox* list = m.list(kListNames[a], h);
+                QCOMPARE(list->parentWidget(), frame);
+                QLabel* label = nullptr;
+                for (QLabel* l : frame->findChildren<QLabel*>())
+                    if (l->buddy() == list) label = l;
+                QVERIFY(label);
+                QCOMPARE(label->text(), QString::fromUtf8(attributeName(a)));
+                QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(list);
+                QVERIFY(iface);
+                bool labelled = false;
+                for (const auto& rel : iface->relations(QAccessible::Label))
+                    labelled |= rel.first->object() == label;
+                QVERIFY2(labelled, qPrintable(list->objectName()));
+            }
+        }
+    }
+
+    // The grey house is an outline; the frame's silver shows inside it. The
+    // portrait's corners are silver too.
+    void picturesShowSilverWhereTheyShould() {
+        MainWindow m;
+        m->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m.w.get()));
+        const QImage img = grabOf(m.w.get());
+        if (qEnvironmentVariableIsSet("MUD_SAVE_GRAB")) img.save(qEnvironmentVariable("MUD_SAVE_GRAB"));
+        QWidget* house = m.picture("imgKuT", 1);
+        const QPoint origin = house->mapTo(m.w.get(), QPoint(0, 0));
+        QVERIFY(isSilver(pixelAt(img, origin + QPoint(4, 15))));   // wall
+        QVERIFY(isSilver(pixelAt(img, origin + QPoint(14, 5))));   // roof
+        QVERIFY(isSilver(pixelAt(img, origin + QPoint(8, 16))));   // window pane
+        QVERIFY(!isSilver(pixelAt(img, origin + QPoint(2, 15))));  // wall outline
+        QWidget* life = m.picture("imgZivot", 7);
+        QCOMPARE(life->size(), QSize(30, 35));
+        const QPoint lo = life->mapTo(m.w.get(), QPoint(0, 0));
+        for (QPoint corner : {QPoint(0, 0), QPoint(29, 0), QPoint(0, 34), QPoint(29, 34)})
+            QVERIFY(isSilver(pixelAt(img, lo + corner)));
+        QVERIFY(!isSilver(pixelAt(img, lo + QPoint(15, 0))));  // the oval touches the top edge
+    }
+
+    // Pictures grow by whole factors only, in square blocks of one colour.
+    void picturesStayCrispWhenScaled() {
+        MainWindow m;
+        m->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m.w.get()));
+        QWidget* life = m.picture("imgZivot", 1);
+        QCOMPARE(life->size(), QSize(30, 35));
+        const QImage shown = life->grab().toImage();
+        const QImage source(QStringLiteral(":/pictures/life.png"));
+        const qreal ratio = shown.devicePixelRatio();
+        const int factor = qMax(1, int(ratio + 1e-6));
+        if (!qFuzzyCompare(ratio, qreal(factor))) QSKIP("fractional scale: the picture is centred, not filled");
+        for (int y = 0; y < source.height(); ++y)
+            for (int x = 0; x < source.width(); ++x)
+                for (int dy = 0; dy < factor; ++dy)
+                    for (int dx = 0; dx < factor; ++dx)
+                        QCOMPARE(shown.pixel(x * factor + dx, y * factor + dy), source.pixel(x, y));
+    }
+
+    // The success panel hides lives 2 to 15; the first stays in sight.
+    void panelHidesAllLivesButTheFirst() {
+        MainWindow m;
+        m->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m.w.get()));
+        QTest::mouseClick(m.child("Label25"), Qt::RightButton);
+        QTest::mouseClick(m.child("cmdProveri"), Qt::LeftButton);
+        QVERIFY(m.child("fraOK")->isVisible());
+        const QImage img = grabOf(m.w.get());
+        const QImage portrait(QStringLiteral(":/pictures/life.png"));
+        auto showsPortrait = [&](int i) {
+            const QPoint at = m.picture("imgZivot", i)->mapTo(m.w.get(), QPoint(15, 17));
+            return pixelAt(img, at) == portrait.pixel(15, 17);
+        };
+        QVERIFY(showsPortrait(1));
+        for (int i = 2; i <= 15; ++i) QVERIFY2(!showsPortrait(i), qPrintable(QString::number(i)));
+        auto* bravo = m.child<QLabel>("Label42");
+        QCOMPARE(bravo->text().size(), 51);
+        QVERIFY(QFontMetrics(bravo->font()).horizontalAdvance(bravo->text()) <= bravo->contentsRect().width());
+    }
+};
+
+MUD_WIDGET_TEST_MAIN(TestMainWindow)
+#include "tst_main_window.moc"

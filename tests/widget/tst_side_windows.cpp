@@ -1,0 +1,152 @@
+// The explanation and advert windows: texts, blanks, colours, and that they
+// leave the round alone.
+#include "gui_helpers.h"
+
+using namespace mud;
+using namespace mud::test;
+
+namespace {
+
+// x of the leftmost pixel unlike the background in rows [top, top + height).
+int firstInk(const QImage& img, int top, int height) {
+    const QRgb bg = img.pixel(img.width() - 1, 0);
+    for (int x = 0; x < img.width(); ++x)
+        for (int y = top; y < top + height && y < img.height(); ++y)
+            if (img.pixel(x, y) != bg) return x;
+    return -1;
+}
+
+// Opens a dialog, hands it to `look`, closes it by "Izlaz".
+void inspect(Dialog d, const std::function<void(QWidget*)>& look) {
+    onNextModal([look](QWidget* dialog) {
+        look(dialog);
+        clickIzlaz(dialog);
+    });
+    app::openDialog(d, "");
+}
+
+}  // namespace
+
+class TestSideWindows : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { QTRY_COMPARE(openWindows(), 0); }
+
+    // Each paragraph starts with three blanks: its first line begins further
+    // right than its second, and the whole text fits its label.
+    void explanationKeepsIndentsAndFits() {
+        QString title;
+        QList<int> firstLine, secondLine;
+        QList<bool> fits;
+        inspect(Dialog::Objasni, [&](QWidget* dialog) {
+            title = dialog->windowTitle();
+            for (const char* name : {"Label1", "Label2", "Label3"}) {
+                auto* label = dialog->findChild<QLabel*>(name);
+                const QImage img = label->grab().toImage();
+                const int line = QFontMetrics(label->font()).lineSpacing();
+                firstLine << firstInk(img, 0, line);
+                secondLine << firstInk(img, line, line);
+                const QRect need = QFontMetrics(label->font())
+                                       .boundingRect(QRect(0, 0, label->width(), 10000),
+                                                     Qt::TextWordWrap | Qt::AlignLeft, label->text());
+                fits << (need.height() <= label->height() && label->text().startsWith("   ") &&
+                         !label->text().startsWith("    "));
+            }
+            for (const char* name : {"Label4", "Label5", "Label6"}) {
+                auto* label = dialog->findChild<QLabel*>(name);
+                fits << (QFontMetrics(label->font()).horizontalAdvance(label->text()) <= label->width());
+            }
+        });
+        QCOMPARE(title, QStringLiteral(" O Dadarariroru mozgalici"));
+        for (int i = 0; i < 3; ++i) {
+            QVERIFY(firstLine[i] >= 0 && secondLine[i] >= 0);
+            QVERIFY2(firstLine[i] > secondLine[i] + 5, qPrintable(QString::number(i)));
+        }
+        for (int i = 0; i < fits.size(); ++i) QVERIFY2(fits[i], qPrintable(QString::number(i)));
+    }
+
+    void advertIsBlueFromTheFirstPaint() {
+        QRgb firstPixel = 0;
+        bool labelsMatch = false, demoTransparent = false, noTitle = false, keepsBlanks = false;
+        QRect image;
+        inspect(Dialog::Oglas, [&](QWidget* dialog) {
+            const QImage img = dialog->grab().toImage();
+            firstPixel = img.pixel(img.width() / 2, img.height() - 2);
+            const QColor window = dialog->palette().color(dialog->backgroundRole());
+            labelsMatch = window == QColor(62, 119, 190);
+            for (const char* name : {"Label2", "Label3", "Label4"}) {
+                auto* label = dialog->findChild<QLabel*>(name);
+                labelsMatch &= label->autoFillBackground() &&
+                               label->palette().color(label->backgroundRole()) == window;
+            }
+            demoTransparent = !dialog->findChild<QLabel*>("Label5")->autoFillBackground();
+            noTitle = !(dialog->windowFlags() & Qt::WindowTitleHint) && dialog->windowTitle().isEmpty() &&
+                      dialog->minimumSize() != dialog->maximumSize();
+            const QString a2 = labelText(dialog, "Label2"), a3 = labelText(dialog, "Label3");
+            keepsBlanks = a2.contains("i  mogućnost") && a2.contains("garantovanog.    Sistemi") &&
+                          a2.contains("39,  6 od") && a3.size() == 95 && a3.endsWith(". ") &&
+                          labelText(dialog, "Label1") == "  AKO IGRATE LOTO, NE IGRAJTE BEZ RAČUNARA!  ";
+            image = dialog->findChild<QWidget*>("Image1")->geometry();
+        });
+        QCOMPARE(QColor(firstPixel), QColor(62, 119, 190));
+        QVERIFY(labelsMatch);
+        QVERIFY(demoTransparent);
+        QVERIFY(noTitle);
+        QVERIFY(keepsBlanks);
+        QCOMPARE(image.size(), QSize(182, 66));
+    }
+
+    // The picture's ground averages close to the window's blue.
+    void lotteryPictureMatchesTheWindow() {
+        const QImage img(QStringLiteral(":/pictures/lottery_balls.png"));
+        QCOMPARE(img.size(), QSize(182, 66));
+        QVERIFY(!img.hasAlphaChannel());
+        double r = 0, g = 0, b = 0;
+        int n = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x : {0, 1, 2, 179, 180, 181}) {
+                const QRgb c = img.pixel(x, y);
+                r += qRed(c), g += qGreen(c), b += qBlue(c), ++n;
+            }
+        QVERIFY(qAbs(r / n - 62) <= 2 && qAbs(g / n - 119) <= 2 && qAbs(b / n - 190) <= 2);
+    }
+
+    void resizingTheAdvertMovesNothing() {
+        QMap<QString, QRect> before, after;
+        inspect(Dialog::Oglas, [&](QWidget* dialog) {
+            for (QWidget* c : dialog->findChildren<QWidget*>()) before[c->objectName()] = c->geometry();
+            dialog->resize(600, 500);
+            QCoreApplication::processEvents();
+            for (QWidget* c : dialog->findChildren<QWidget*>()) after[c->objectName()] = c->geometry();
+        });
+        QCOMPARE(after, before);
+        QCOMPARE(before.value("Label1").width(), 425);  // the banner runs past the right edge
+    }
+
+    void sideWindowsLeaveTheRoundAsItWas() {
+        MainWindow m;
+        m->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m.w.get()));
+        choose(m.list("cmbBoja", 1), 4);
+        choose(m.list("cmbCiga", 2), 3);
+        onNextModal([](QWidget* d) { clickIzlaz(d); });
+        QTest::mouseClick(m.child("cmdProveri"), Qt::LeftButton);
+        const QString houses = m.houses();
+        const int lives = m.livesVisible();
+        for (int i = 0; i < 3; ++i) {
+            for (const char* button : {"cmdObjasni", "cmdReklama"}) {
+                onNextModal([](QWidget* d) { clickIzlaz(d); });
+                QTest::mouseClick(m.child(button), Qt::LeftButton);
+            }
+        }
+        QCOMPARE(m.opened.size(), size_t(7));
+        QCOMPARE(m.houses(), houses);
+        QCOMPARE(m.livesVisible(), lives);
+        QCOMPARE(m.list("cmbBoja", 1)->currentText(), QStringLiteral("Žuta"));
+        QCOMPARE(m.list("cmbCiga", 2)->currentText(), QStringLiteral("Drina"));
+        QCOMPARE(int(m->game().BrojZivota()), 14);
+    }
+};
+
+MUD_WIDGET_TEST_MAIN(TestSideWindows)
+#include "tst_side_windows.moc"
