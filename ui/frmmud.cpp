@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 
 #include "house_frame.h"
 #include "look.h"
@@ -211,6 +212,15 @@ void frmMud::paintEvent(QPaintEvent*) {
     p.drawLine(px(225), px(5167), px(7500) - 1, px(5167));
     p.setPen(Qt::white);
     p.drawLine(px(225), px(5175), px(7500) - 1, px(5175));
+}
+
+// Maximizing is not offered. Some window managers maximize all the same (a
+// double click on the title bar); the window then returns to its size.
+void frmMud::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMaximized)) {
+        QTimer::singleShot(0, this, [this] { setWindowState(windowState() & ~Qt::WindowMaximized); });
+    }
 }
 
 std::string frmMud::listText(int attribute, int house) const {

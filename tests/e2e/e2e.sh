@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Plays the real program on a private X display under openbox:
+#   e2e.sh PATH-TO-GAME
+# The window's frame, a wrong check, a solved round, both side windows and
+# both ways of ending the program.
+set -u
+GAME=$(realpath "$1")
+WORK=$(mktemp -d)
+. "$(dirname "$0")/lib.sh"
+start_display
+
+SILVER="192,192,192"
+echo "window frame and close box"
+start_game
+[ "$(client_size "$MAIN")" = "511x487" ] || fail "client area is $(client_size "$MAIN"), not 511x487"
+# Qt's Motif hints: functions and decorations without maximize (0x10, 0x40).
+read -r _ functions decorations _ < <(xprop -id "$MAIN" _MOTIF_WM_HINTS | sed 's/.*= //; s/,//g')
+(( functions & 0x10 || decorations & 0x40 )) && fail "the window offers maximizing"
+read -r x y < <(client_origin "$MAIN")
+xdotool mousemove $((x + 250)) $((y - 10)) click --repeat 2 --delay 80 1   # double click on the title
+sleep 0.5
+[ "$(client_size "$MAIN")" = "511x487" ] || fail "a double click on the title bar maximized the window"
+xprop -id "$MAIN" _NET_WM_ALLOWED_ACTIONS | grep -q MINIMIZE || fail "the window cannot be minimized"
+[ "$(pixel "$MAIN" 250 480)" = "$SILVER" ] || fail "the background is not silver"
+read -r x y < <(client_origin "$MAIN")
+read -r _ right top _ < <(xprop -id "$MAIN" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+# openbox puts the close box at the right end of the title bar.
+xdotool mousemove $((x + 511 + right - 10)) $((y - top / 2)) click 1
+status=$(wait_exit)
+[ "$status" = "0" ] || fail "closing by the close box ended with status $status"
+note "ok"
+
+echo "a wrong check, then a solved round"
+start_game
+LIFE15_X=486; LIFE_Y=287
+[ "$(pixel "$MAIN" $LIFE15_X $LIFE_Y)" != "$SILVER" ] || fail "life 15 is not shown at start"
+click "$MAIN" 200 325                       # Provera
+INFO=$(wait_window '^ Informacija$') || fail "no hint window after a wrong check"
+[ "$(pixel "$MAIN" $LIFE15_X $LIFE_Y)" != "$SILVER" ] || fail "the life went before the hint was closed"
+click "$INFO" 123 105                       # Izlaz
+wait_gone '^ Informacija$' || fail "the hint window did not close"
+[ "$(pixel "$MAIN" $LIFE15_X $LIFE_Y)" = "$SILVER" ] || fail "life 15 is still shown after the hint"
+click "$MAIN" 437 224 3                     # right button on the pet label of house 5
+click "$MAIN" 200 325                       # Provera
+xdotool search --onlyvisible --name '^ Informacija$' >/dev/null 2>&1 && fail "the revealed grid was not right"
+[ "$(pixel "$MAIN" 80 290)" = "255,255,255" ] || fail "no congratulation panel"
+note "ok"
+
+echo "explanation and advert"
+click "$MAIN" 374 325                       # Objašnjenje
+ABOUT=$(wait_window '^ O Dadarariroru mozgalici$') || fail "no explanation window"
+click "$ABOUT" 348 282                      # Izlaz
+wait_gone '^ O Dadarariroru mozgalici$' || fail "the explanation window did not close"
+click "$MAIN" 464 469                       # Reklama
+AD=
+for _ in $(seq 200); do
+    for id in $(xdotool search --onlyvisible --pid "$GAME_PID" 2>/dev/null); do
+        [ "$id" != "$MAIN" ] && [ "$(client_size "$id")" = "421x303" ] && AD=$id
+    done
+    [ -n "$AD" ] && break
+    sleep 0.05
+done
+[ -n "$AD" ] || fail "no advert window"
+read -r _ _ adtop _ < <(xprop -id "$AD" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+[ "${adtop:-0}" -le 5 ] || fail "the advert window has a title bar ($adtop pixels)"
+[ "$(pixel "$AD" 200 290)" = "62,119,190" ] || fail "the advert window is not blue: $(pixel "$AD" 200 290)"
+click "$AD" 380 284                         # Izlaz
+for _ in $(seq 200); do xwininfo -id "$AD" 2>/dev/null | grep -q IsViewable || break; sleep 0.05; done
+xwininfo -id "$AD" 2>/dev/null | grep -q IsViewable && fail "the advert window did not close"
+[ "$(pixel "$MAIN" 80 290)" = "255,255,255" ] || fail "the side windows changed the round"
+note "ok"
+
+echo "Kraj"
+click "$MAIN" 459 325                       # Kraj
+status=$(wait_exit)
+[ "$status" = "0" ] || fail "Kraj ended the program with status $status"
+note "ok"
+rm -rf "$WORK"
+echo "1 passed, 0 failed"

@@ -1,0 +1,85 @@
+# Helpers of the end-to-end tests: a private X display with a window manager,
+# the game started on it, and ways to click, look and wait.
+set -u
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+note() { echo "  $*"; }
+
+start_display() {
+    for tool in Xvfb openbox xdotool xwininfo xprop import; do
+        command -v "$tool" >/dev/null || fail "$tool is missing: run the test command of README.md, which installs it"
+    done
+    local n
+    for n in $(seq 90 140); do
+        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || { DISPLAY_NUM=$n; break; }
+    done
+    Xvfb ":$DISPLAY_NUM" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    XVFB_PID=$!
+    export DISPLAY=":$DISPLAY_NUM"
+    for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; xprop -root >/dev/null 2>&1 && break; sleep 0.05; done
+    openbox >/dev/null 2>&1 &
+    WM_PID=$!
+    for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.05; done
+    trap stop_display EXIT
+}
+
+stop_display() {
+    [ -n "${GAME_PID:-}" ] && kill "$GAME_PID" 2>/dev/null
+    kill "$WM_PID" "$XVFB_PID" 2>/dev/null
+    wait 2>/dev/null
+}
+
+# Starts the game and waits for its main window: sets GAME_PID and MAIN.
+start_game() {
+    "$GAME" >"$WORK/game.log" 2>&1 &
+    GAME_PID=$!
+    MAIN=$(wait_window '^Dazazirezir uraruvivo$') || fail "the main window did not appear"
+    sleep 0.3
+}
+
+# Waits (up to 10 s) for a visible window whose title matches; prints its id.
+wait_window() {
+    local id
+    for _ in $(seq 200); do
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.05
+    done
+    return 1
+}
+
+# Waits (up to 10 s) until no visible window matches the title.
+wait_gone() {
+    for _ in $(seq 200); do
+        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+        sleep 0.05
+    done
+    return 1
+}
+
+# Waits for the game to end; prints its exit status.
+wait_exit() {
+    for _ in $(seq 200); do
+        kill -0 "$GAME_PID" 2>/dev/null || break
+        sleep 0.05
+    done
+    kill -0 "$GAME_PID" 2>/dev/null && { echo "running"; return; }
+    wait "$GAME_PID"
+    echo $?
+    GAME_PID=
+}
+
+# click WINDOW X Y [BUTTON]: a click at client coordinates of a window.
+click() {
+    xdotool mousemove --window "$1" "$2" "$3" click "${4:-1}"
+    sleep 0.3
+}
+
+# pixel WINDOW X Y: the colour of a client pixel as "r,g,b".
+pixel() {
+    import -window "$1" -depth 8 -crop "1x1+$2+$3" txt:- 2>/dev/null |
+        sed -n '2s/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
+}
+
+client_size() { xwininfo -id "$1" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x" h}'; }
+client_origin() { xwininfo -id "$1" | awk '/Absolute upper-left X:/{x=$4} /Absolute upper-left Y:/{y=$4} END{print x, y}'; }
