@@ -124,7 +124,6 @@ private slots:
         QCOMPARE(hint.lives, 1);
         QCOMPARE(over.window, QStringLiteral("frmZali"));
         QCOMPARE(over.title, QStringLiteral(" Gotovo je, gotovo!"));
-        QCOMPARE(labelText(m.w.get(), "x"), QStringLiteral("<none>"));
         QCOMPARE(over.lives, 0);
         QVERIFY(over.listsEnabled);  // locked only after the window is closed
         QVERIFY(allListsEnabled(m, false));
@@ -181,18 +180,17 @@ private slots:
         QFETCH(QString, house);
         QFETCH(QString, attribute);
         Shown shown;
+        bool izlazHasFocus = false;
         onNextModal([&](QWidget* dialog) {
             shown.house = labelText(dialog, "lblKuca");
             shown.attribute = labelText(dialog, "lblPit");
-            shown.title = dialog->windowTitle();
-            shown.listsEnabled = dialog->findChild<QPushButton*>("cmdIzlaz") == QApplication::focusWidget() ||
-                                 dialog->focusWidget() == dialog->findChild<QPushButton*>("cmdIzlaz");
+            izlazHasFocus = dialog->focusWidget() == dialog->findChild<QPushButton*>("cmdIzlaz");
             clickIzlaz(dialog);
         });
         app::openDialog(Dialog::Info, tag.toStdString());
         QCOMPARE(shown.house, house);
         QCOMPARE(shown.attribute, attribute);
-        QVERIFY(shown.listsEnabled);  // "Izlaz" holds the focus
+        QVERIFY(izlazHasFocus);
     }
 
     void dialogsAreFixedModalAndCentred() {

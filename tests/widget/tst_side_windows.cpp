@@ -66,6 +66,20 @@ private slots:
     }
 
     void advertIsBlueFromTheFirstPaint() {
+        // The window's colour at the moment it is painted for the first time.
+        struct FirstPaint : QObject {
+            QColor colour;
+            bool filled = false;
+            bool eventFilter(QObject* o, QEvent* e) override {
+                if (e->type() == QEvent::Paint && o->objectName() == "frmOglas" && !colour.isValid()) {
+                    auto* w = static_cast<QWidget*>(o);
+                    colour = w->palette().color(w->backgroundRole());
+                    filled = w->autoFillBackground();
+                }
+                return false;
+            }
+        } firstPaint;
+        qApp->installEventFilter(&firstPaint);
         QRgb firstPixel = 0;
         bool labelsMatch = false, demoTransparent = false, noTitle = false, keepsBlanks = false;
         QRect image;
@@ -88,6 +102,9 @@ private slots:
                           labelText(dialog, "Label1") == "  AKO IGRATE LOTO, NE IGRAJTE BEZ RAČUNARA!  ";
             image = dialog->findChild<QWidget*>("Image1")->geometry();
         });
+        qApp->removeEventFilter(&firstPaint);
+        QCOMPARE(firstPaint.colour, QColor(62, 119, 190));
+        QVERIFY(firstPaint.filled);
         QCOMPARE(QColor(firstPixel), QColor(62, 119, 190));
         QVERIFY(labelsMatch);
         QVERIFY(demoTransparent);
