@@ -16,6 +16,7 @@
 namespace {
 
 const QColor kSilver(192, 192, 192);
+constexpr double kPi = 3.14159265358979323846;
 
 // An elderly man with white hair in a black oval; silver outside the oval.
 QImage portrait() {
@@ -118,7 +119,7 @@ void ball(QPainter& p, QPointF c, QColor colour, const QString& number) {
     p.setFont(small);
     p.setPen(QColor(40, 40, 40));
     for (int i = 0; i < 8; ++i) {
-        const double a = i * M_PI / 4;
+        const double a = i * kPi / 4;
         const QPointF at = c + QPointF(std::cos(a) * 21, std::sin(a) * 21);
         p.drawText(QRectF(at.x() - 10, at.y() - 7, 20, 14), Qt::AlignCenter, number);
     }

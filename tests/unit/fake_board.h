@@ -8,8 +8,13 @@
 #include <string>
 #include <vector>
 
+#include <map>
+#include <utility>
+
 #include "board.h"
+#include "check_order.h"
 #include "content.h"
+#include "game.h"
 
 namespace mud::test {
 
@@ -24,6 +29,8 @@ public:
 
     std::string listText(int a, int h) const override {
         ++reads;
+        const auto forced = forcedText.find({a, h});
+        if (forced != forcedText.end()) return forced->second;
         const int i = index_[a][h];
         return i < 0 ? std::string() : listItem(a, i);
     }
@@ -83,6 +90,9 @@ public:
     mutable int reads = 0;
     std::vector<std::string> log;
     std::function<void(Dialog)> onModal;
+    // A text a cell shows whatever is selected: for checking that the
+    // comparison is exact, with texts no list offers.
+    std::map<std::pair<int, int>, std::string> forcedText;  // (attribute, house)
 
 private:
     int index_[kAttributes + 1][kHouses + 1];
@@ -111,6 +121,38 @@ public:
     std::deque<double> values;
     int seeds = 0;
     int draws = 0;
+};
+
+// A game on a fake board, started as the program starts it.
+struct GameFixture {
+    FakeBoard board;
+    FixedRandom random;
+    Game game{board, random};
+    GameFixture() { game.Form_Load(); }
+
+    // One check at a fixed cut-off; returns the code named, or "" if none.
+    std::string checkAt(int cutOff) {
+        random.values = {FixedRandom::forCutOff(cutOff)};
+        board.log.clear();
+        game.cmdProveri_Click();
+        return board.log.empty() ? std::string() : board.tag();
+    }
+    // The solution everywhere except the cells of the given visits (1..25).
+    void solutionExceptVisits(std::initializer_list<int> visits) {
+        board.fillSolution();
+        for (int v : visits) board.select(kCheckOrder[v - 1].attribute, kCheckOrder[v - 1].house, 0);
+    }
+    void chooseColour(int house, int item) {
+        board.select(Boja, house, item);
+        game.cmbBoja_Click(house);
+    }
+    void solve() {
+        board.fillSolution();
+        game.cmdProveri_Click();
+    }
+    void lose() {
+        for (int i = 0; i < kLives; ++i) game.cmdProveri_Click();
+    }
 };
 
 }  // namespace mud::test

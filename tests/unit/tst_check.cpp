@@ -9,29 +9,7 @@
 using namespace mud;
 using namespace mud::test;
 
-namespace {
-
-struct Fixture {
-    FakeBoard board;
-    FixedRandom random;
-    Game game{board, random};
-    Fixture() { game.Form_Load(); }
-
-    // One check at a fixed cut-off; returns the code named, or "" if none.
-    std::string checkAt(int cutOff) {
-        random.values = {FixedRandom::forCutOff(cutOff)};
-        board.log.clear();
-        game.cmdProveri_Click();
-        return board.log.empty() ? std::string() : board.tag();
-    }
-    // The solution everywhere except the cells of the given visits (1..25).
-    void solutionExceptVisits(std::initializer_list<int> visits) {
-        board.fillSolution();
-        for (int v : visits) board.select(kCheckOrder[v - 1].attribute, kCheckOrder[v - 1].house, 0);
-    }
-};
-
-}  // namespace
+using Fixture = GameFixture;
 
 class TestCheck : public QObject {
     Q_OBJECT
@@ -91,36 +69,28 @@ private slots:
         QCOMPARE(int(f.game.Granica()), 2);
     }
 
-    // A wrong case or a missing diacritic is a wrong cell.
+    // A wrong case, a blank or a missing diacritic makes a wrong cell.
+    void comparisonIsExact_data() {
+        QTest::addColumn<int>("attribute");
+        QTest::addColumn<int>("house");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("code");
+        QTest::newRow("lower case") << int(Ljub) << 5 << "pas" << "55";
+        QTest::newRow("upper case") << int(Ljub) << 5 << "PAS" << "55";
+        QTest::newRow("trailing blank") << int(Ljub) << 5 << "Pas " << "55";
+        QTest::newRow("leading blank") << int(Ljub) << 5 << " Pas" << "55";
+        QTest::newRow("no diacritic") << int(Boja) << 1 << "Zuta" << "11";
+        QTest::newRow("other diacritic") << int(Pice) << 3 << "Klekovaca" << "33";
+    }
     void comparisonIsExact() {
-        struct OneCell : FakeBoard {
-            std::string override_;
-            std::string listText(int a, int h) const override {
-                return (a == Ljub && h == 5) ? override_ : FakeBoard::listText(a, h);
-            }
-        };
-        for (const char* text : {"pas", "PAS", "Pas ", " Pas"}) {
-            OneCell board;
-            board.override_ = text;
-            FixedRandom random;
-            Game game(board, random);
-            game.Form_Load();
-            board.fillSolution();
-            game.cmdProveri_Click();
-            QCOMPARE(board.tag(), std::string("55"));
-        }
+        QFETCH(int, attribute);
+        QFETCH(int, house);
+        QFETCH(QString, text);
+        QFETCH(QString, code);
         Fixture f;
-        struct NoDiacritic : FakeBoard {
-            std::string listText(int a, int h) const override {
-                return (a == Boja && h == 1) ? std::string("Zuta") : FakeBoard::listText(a, h);
-            }
-        } board;
-        FixedRandom random;
-        Game game(board, random);
-        game.Form_Load();
-        board.fillSolution();
-        game.cmdProveri_Click();
-        QCOMPARE(board.tag(), std::string("11"));
+        f.board.fillSolution();
+        f.board.forcedText[{attribute, house}] = text.toStdString();
+        QCOMPARE(QString::fromStdString(f.checkAt(15)), code);
     }
 
     void rightGridSolvesWithoutLosingALife() {

@@ -11,22 +11,7 @@ using namespace mud::test;
 
 namespace {
 
-struct Fixture {
-    FakeBoard board;
-    FixedRandom random;
-    Game game{board, random};
-    Fixture() { game.Form_Load(); }
-    void chooseColour(int house, int item) {
-        board.select(Boja, house, item);
-        game.cmbBoja_Click(house);
-    }
-    void solve() {
-        board.fillSolution();
-        game.cmdProveri_Click();
-    }
-    void lose() {
-        for (int i = 0; i < 15; ++i) game.cmdProveri_Click();
-    }
+struct Fixture : GameFixture {
     bool isFreshRound() const {
         for (int h = 1; h <= kHouses; ++h)
             for (int a = 1; a <= kAttributes; ++a)

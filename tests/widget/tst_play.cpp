@@ -170,10 +170,8 @@ private slots:
         QTest::addColumn<QString>("house");
         QTest::addColumn<QString>("attribute");
         QTest::newRow("53") << "53" << "5" << "Piće";
-        QTest::newRow("00") << "00" << "0" << "";
         QTest::newRow("58") << "58" << "5" << "";
         QTest::newRow("empty") << "" << "0" << "";
-        QTest::newRow("4") << "4" << "4" << "Cigarete";
     }
     void hintWindowReadsAnyCode() {
         QFETCH(QString, tag);
