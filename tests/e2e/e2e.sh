@@ -39,11 +39,13 @@ INFO=$(wait_window '^ Informacija$') || fail "no hint window after a wrong check
 [ "$(pixel "$MAIN" $LIFE15_X $LIFE_Y)" != "$SILVER" ] || fail "the life went before the hint was closed"
 click "$INFO" 123 105                       # Izlaz
 wait_gone '^ Informacija$' || fail "the hint window did not close"
-[ "$(pixel "$MAIN" $LIFE15_X $LIFE_Y)" = "$SILVER" ] || fail "life 15 is still shown after the hint"
+wait_pixel "$MAIN" $LIFE15_X $LIFE_Y "$SILVER" || fail "life 15 is still shown after the hint"
 click "$MAIN" 437 224 3                     # right button on the pet label of house 5
 click "$MAIN" 200 325                       # Provera
+wait_pixel "$MAIN" 80 290 "255,255,255" || fail "no congratulation panel"
 xdotool search --onlyvisible --name '^ Informacija$' >/dev/null 2>&1 && fail "the revealed grid was not right"
-[ "$(pixel "$MAIN" 80 290)" = "255,255,255" ] || fail "no congratulation panel"
+wait_pixel "$MAIN" $LIFE15_X $LIFE_Y "$SILVER" || fail "lives 2 to 15 are not covered by the panel"
+[ "$(pixel "$MAIN" 15 287)" != "$SILVER" ] || fail "life 1 is not in sight beside the panel"
 note "ok"
 
 echo "explanation and advert"
@@ -63,7 +65,7 @@ done
 [ -n "$AD" ] || fail "no advert window"
 read -r _ _ adtop _ < <(xprop -id "$AD" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
 [ "${adtop:-0}" -le 5 ] || fail "the advert window has a title bar ($adtop pixels)"
-[ "$(pixel "$AD" 200 290)" = "62,119,190" ] || fail "the advert window is not blue: $(pixel "$AD" 200 290)"
+wait_pixel "$AD" 200 290 "62,119,190" || fail "the advert window is not blue: $(pixel "$AD" 200 290)"
 click "$AD" 380 284                         # Izlaz
 for _ in $(seq 200); do xwininfo -id "$AD" 2>/dev/null | grep -q IsViewable || break; sleep 0.05; done
 xwininfo -id "$AD" 2>/dev/null | grep -q IsViewable && fail "the advert window did not close"

@@ -83,3 +83,12 @@ pixel() {
 
 client_size() { xwininfo -id "$1" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x" h}'; }
 client_origin() { xwininfo -id "$1" | awk '/Absolute upper-left X:/{x=$4} /Absolute upper-left Y:/{y=$4} END{print x, y}'; }
+
+# wait_pixel WINDOW X Y COLOUR: waits (up to 5 s) until the pixel has the colour.
+wait_pixel() {
+    for _ in $(seq 50); do
+        [ "$(pixel "$1" "$2" "$3")" = "$4" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
