@@ -79,10 +79,10 @@ void frmMud::buildHouse(int h) {
     auto* frame = new HouseFrame(QStringLiteral("Kuća %1").arg(h), this);
     ku_[h] = frame;
     frame->setObjectName(arrayName("ku", h));
-    frame->setFont(arial(8.25, true));
     setBackground(frame, kSilver);
     frame->setGeometry(twipRect(kHouseLeft + kHouseStep * (h - 1), 135, 1365, 3840));
-    const QFont font = arial(8.25);
+    // The labels and lists inside keep the window's font (Arial 8.25 pt);
+    // only the caption is bold.
 
     imgKuT_[h] = new PictureBox(frame, arrayName("imgKuT", h), QStringLiteral(":/pictures/house_grey.xpm"), 855, 225);
     ImgKuB_[h] = new PictureBox(frame, arrayName("ImgKuB", h), QString::fromLatin1(kHousePictures[h]), 855, 225);
@@ -109,14 +109,12 @@ void frmMud::buildHouse(int h) {
         label->setText(QString::fromUtf8(attributeName(a)));
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setFont(font);
         label->setGeometry(twipRect(left, top, row.labelWidth, row.labelHeight));
 
         auto* list = new QComboBox(frame);
         lists_[a][h] = list;
         list->setObjectName(arrayName(row.listName, h));
         list->setEditable(false);
-        list->setFont(font);
         list->setGeometry(twipRect(90, row.listTop, 1185, 330));
         list->setMaxVisibleItems(kItems);
         QPalette p = list->palette();

@@ -8,7 +8,10 @@ HouseFrame::HouseFrame(const QString& title, QWidget* parent) : QGroupBox(title,
 
 void HouseFrame::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    const QFontMetrics fm(font());
+    QFont caption = font();
+    caption.setBold(true);
+    p.setFont(caption);
+    const QFontMetrics fm(caption);
     const int lineY = fm.height() / 2;
     const int w = width(), h = height();
     p.fillRect(rect(), palette().color(QPalette::Window));

@@ -1,5 +1,6 @@
 #include "picture_box.h"
 
+#include <QHash>
 #include <QPainter>
 #include <cmath>
 
@@ -7,8 +8,19 @@
 
 namespace mud::ui {
 
+namespace {
+// Each picture is decoded once; the fifteen portraits and five grey houses
+// share their pixels.
+QImage loadShared(const QString& resource) {
+    static QHash<QString, QImage> cache;
+    auto it = cache.constFind(resource);
+    if (it == cache.constEnd()) it = cache.insert(resource, QImage(resource));
+    return *it;
+}
+}  // namespace
+
 PictureBox::PictureBox(QWidget* parent, const QString& name, const QString& resource, int leftTwips, int topTwips)
-    : QWidget(parent), image_(resource) {
+    : QWidget(parent), image_(loadShared(resource)) {
     setObjectName(name);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     move(px(leftTwips), px(topTwips));
