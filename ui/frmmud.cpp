@@ -77,7 +77,6 @@ frmMud::frmMud(RandomSource& random, DialogOpener openDialog)
 
 void frmMud::buildHouse(int h) {
     auto* frame = new HouseFrame(QStringLiteral("Kuća %1").arg(h), this);
-    ku_[h] = frame;
     frame->setObjectName(arrayName("ku", h));
     setBackground(frame, kSilver);
     frame->setGeometry(twipRect(kHouseLeft + kHouseStep * (h - 1), 135, 1365, 3840));

@@ -59,7 +59,6 @@ private:
     DialogOpener openDialog_;
     std::string tag_;
 
-    QGroupBox* ku_[kHouses + 1] = {};
     QComboBox* lists_[kAttributes + 1][kHouses + 1] = {};  // by attribute, house
     PictureBox* imgKuT_[kHouses + 1] = {};
     PictureBox* ImgKuB_[kHouses + 1] = {};

@@ -12,8 +12,6 @@ public:
     // Placed at left/top in twips; the control is exactly as large as its picture.
     PictureBox(QWidget* parent, const QString& name, const QString& resource, int leftTwips, int topTwips);
 
-    const QImage& image() const { return image_; }
-
 protected:
     void paintEvent(QPaintEvent*) override;
 
