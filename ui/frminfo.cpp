@@ -19,11 +19,7 @@ frmInfo::frmInfo(const std::string& mainWindowTag) {
     lblPit_ = addLabel(this, "lblPit", QString(), {1215, 945, 1005, 285}, font);
     for (QLabel* field : {lblKuca_, lblPit_}) {
         field->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        field->setFrameShape(QFrame::Box);
-        field->setLineWidth(1);
-        field->setBackgroundRole(QPalette::Base);
-        field->setForegroundRole(QPalette::Text);
-        field->setAutoFillBackground(true);
+        makeBoxedField(field);
     }
     lblKuca_->setAccessibleName(QStringLiteral("Kuća broj:"));
     lblPit_->setAccessibleName(QStringLiteral("Pitanje:"));

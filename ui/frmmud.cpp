@@ -118,8 +118,8 @@ void frmMud::buildHouse(int h) {
         list->setMaxVisibleItems(kItems);
         QPalette p = list->palette();
         for (auto role : {QPalette::Base, QPalette::Button}) p.setColor(role, Qt::white);
-        for (auto role : {QPalette::Text, QPalette::ButtonText}) p.setColor(QPalette::Active, role, kNavy);
-        for (auto role : {QPalette::Text, QPalette::ButtonText}) p.setColor(QPalette::Inactive, role, kNavy);
+        for (auto group : {QPalette::Active, QPalette::Inactive})
+            for (auto role : {QPalette::Text, QPalette::ButtonText}) p.setColor(group, role, kNavy);
         list->setPalette(p);
         for (int item = 0; item < kItems; ++item) list->addItem(QString::fromUtf8(listItem(a, item)));
         list->setCurrentIndex(-1);
@@ -148,11 +148,7 @@ void frmMud::buildLowerArea() {
     QLabel* bravo = addLabel(fraOK_, "Label42", QStringLiteral("B r a v o !   R e š i l i   s t e   p r o b l e m !"),
                              {450, 90, 5910, 375}, arial(14.25));
     bravo->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    bravo->setFrameShape(QFrame::Box);
-    bravo->setLineWidth(1);
-    bravo->setBackgroundRole(QPalette::Base);
-    bravo->setForegroundRole(QPalette::Text);
-    bravo->setAutoFillBackground(true);
+    makeBoxedField(bravo);
     fraOK_->hide();
 
     const QFont buttonFont = arial(9.75);
@@ -176,19 +172,15 @@ void frmMud::buildLowerArea() {
 
     // The clues: eight in the left column, seven in the right. Label39 is one
     // line taller; Label43 lies over its empty bottom strip.
-    struct CluePlace { int left, top, width, height; };
-    const CluePlace places[kClues] = {
+    const Place places[kClues] = {
         {225, 5265, 2670, 240},  {225, 5500, 2400, 240},  {225, 5735, 2400, 240},  {225, 5970, 2850, 240},
         {225, 6215, 3030, 240},  {225, 6450, 2400, 240},  {225, 6685, 2895, 240},  {225, 6920, 3255, 240},
         {3420, 5265, 2400, 240}, {3420, 5500, 3480, 240}, {3420, 5735, 4065, 240}, {3420, 5970, 2940, 240},
         {3420, 6215, 3075, 240}, {3420, 6450, 4155, 285}, {3420, 6660, 2625, 240},
     };
     const QFont clueFont = arial(9.75);
-    for (int i = 0; i < kClues; ++i) {
-        const CluePlace& c = places[i];
-        addLabel(this, kClueList[i].label, QString::fromUtf8(kClueList[i].text), {c.left, c.top, c.width, c.height},
-                 clueFont);
-    }
+    for (int i = 0; i < kClues; ++i)
+        addLabel(this, kClueList[i].label, QString::fromUtf8(kClueList[i].text), places[i], clueFont);
     fraOK_->raise();  // a frame lies in front of the pictures it covers
 }
 

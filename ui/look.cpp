@@ -76,6 +76,14 @@ QPushButton* addButton(QWidget* parent, const char* name, const QString& text, P
     return button;
 }
 
+void makeBoxedField(QLabel* label) {
+    label->setFrameShape(QFrame::Box);
+    label->setLineWidth(1);
+    label->setBackgroundRole(QPalette::Base);
+    label->setForegroundRole(QPalette::Text);
+    label->setAutoFillBackground(true);
+}
+
 QString arrayName(const char* name, int index) {
     return QStringLiteral("%1(%2)").arg(QString::fromLatin1(name)).arg(index);
 }

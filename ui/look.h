@@ -36,6 +36,9 @@ struct Place {
 QLabel* addLabel(QWidget* parent, const char* name, const QString& text, Place place, const QFont& font);
 QPushButton* addButton(QWidget* parent, const char* name, const QString& text, Place place, const QFont& font);
 
+// A value field: white box with a thin black border, text in the window-text colour.
+void makeBoxedField(QLabel* label);
+
 // A control array element's object name: "cmbBoja(3)".
 QString arrayName(const char* name, int index);
 
