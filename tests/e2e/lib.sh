@@ -2,32 +2,19 @@
 # the game started on it, and ways to click, look and wait.
 set -u
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+fail() {
+    echo "FAIL: $*" >&2
+    [ -s "${WORK:-}/game.log" ] && sed 's/^/  game: /' "$WORK/game.log" >&2
+    exit 1
+}
 note() { echo "  $*"; }
 
-start_display() {
-    for tool in Xvfb openbox xdotool xwininfo xprop import; do
-        command -v "$tool" >/dev/null || fail "$tool is missing: run the test command of README.md, which installs it"
-    done
-    local n
-    for n in $(seq 90 140); do
-        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || { DISPLAY_NUM=$n; break; }
-    done
-    Xvfb ":$DISPLAY_NUM" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    XVFB_PID=$!
-    export DISPLAY=":$DISPLAY_NUM"
-    for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; xprop -root >/dev/null 2>&1 && break; sleep 0.05; done
-    openbox >/dev/null 2>&1 &
-    WM_PID=$!
-    for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.05; done
-    trap stop_display EXIT
-}
-
-stop_display() {
-    [ -n "${GAME_PID:-}" ] && kill "$GAME_PID" 2>/dev/null
-    kill "$WM_PID" "$XVFB_PID" 2>/dev/null
-    wait 2>/dev/null
-}
+WORK=$(mktemp -d)
+. "$(dirname "${BASH_SOURCE[0]}")/../../scripts/display.sh"
+trap 'stop_display; rm -rf "$WORK"' EXIT
+for tool in xdotool xwininfo import; do
+    command -v "$tool" >/dev/null || fail "$tool is missing: run the test command of README.md, which installs it"
+done
 
 # Starts the game and waits for its main window: sets GAME_PID and MAIN.
 start_game() {
@@ -82,6 +69,7 @@ pixel() {
 }
 
 client_size() { xwininfo -id "$1" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x" h}'; }
+has_size() { [ "$(client_size "$1")" = "$2" ]; }
 client_origin() { xwininfo -id "$1" | awk '/Absolute upper-left X:/{x=$4} /Absolute upper-left Y:/{y=$4} END{print x, y}'; }
 
 # wait_pixel WINDOW X Y COLOUR: waits (up to 5 s) until the pixel has the colour.
