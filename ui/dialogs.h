@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <string>
 
+#include "sizing_border.h"
+
 namespace mud::ui {
 
 // Hint window: names the house and attribute of one wrong cell.
@@ -32,7 +34,7 @@ public:
 };
 
 // Advert for the author's lottery program: no title bar, blue ground.
-class frmOglas : public QWidget {
+class frmOglas : public SizingBorderWindow {
 public:
     frmOglas();
 

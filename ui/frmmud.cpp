@@ -117,9 +117,7 @@ void frmMud::buildHouse(int h) {
         list->setGeometry(twipRect(90, row.listTop, 1185, 330));
         list->setMaxVisibleItems(kItems);
         QPalette p = list->palette();
-        for (auto role : {QPalette::Base, QPalette::Button}) p.setColor(role, Qt::white);
-        for (auto group : {QPalette::Active, QPalette::Inactive})
-            for (auto role : {QPalette::Text, QPalette::ButtonText}) p.setColor(group, role, kNavy);
+        for (auto group : {QPalette::Active, QPalette::Inactive}) p.setColor(group, QPalette::Text, kNavy);
         list->setPalette(p);
         for (int item = 0; item < kItems; ++item) list->addItem(QString::fromUtf8(listItem(a, item)));
         list->setCurrentIndex(-1);

@@ -5,15 +5,16 @@
 #include <QPalette>
 #include <QScreen>
 #include <QStyle>
-#include <QStyleFactory>
 #include <cmath>
 
+#include "classic_input.h"
+#include "classic_style.h"
 #include "twips.h"
 
 namespace mud::ui {
 
 void applyClassicLook(QApplication& app) {
-    app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    app.setStyle(new ClassicStyle);
     QPalette p;
     p.setColor(QPalette::Window, kSilver);
     p.setColor(QPalette::Button, kSilver);
@@ -33,6 +34,7 @@ void applyClassicLook(QApplication& app) {
     p.setColor(QPalette::Disabled, QPalette::Text, QColor(128, 128, 128));
     app.setPalette(p);
     app.setFont(arial(8.25));
+    app.installEventFilter(new ClassicInput(&app));
 }
 
 QFont arial(double points, bool bold) {
@@ -96,10 +98,53 @@ void makeFixedDialog(QWidget* window, const QString& title, int clientWidthTwips
     centreOnScreen(window);
 }
 
-void centreOnScreen(QWidget* window) {
+namespace {
+
+QRect centred(QSize size) {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen) return;
-    window->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(), screen->availableGeometry()));
+    return screen ? QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, screen->availableGeometry())
+                  : QRect(QPoint(0, 0), size);
+}
+
+// The frame a window manager puts around a window is known only once it has
+// framed the window: until then the window stands centred by its client
+// area, and it moves once, as soon as the frame is known, to centre the
+// frame. A window that is never framed stays where it is.
+class FrameCentring : public QObject {
+public:
+    explicit FrameCentring(QWidget* window) : QObject(window), window_(window) { window->installEventFilter(this); }
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::Show:
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::WindowActivate:
+            break;
+        default:
+            return false;
+        }
+        if (!window_->isVisible()) return false;
+        const QRect frame = window_->frameGeometry();
+        if (frame != window_->geometry()) {
+            window_->move(centred(frame.size()).topLeft());
+        } else if (event->type() != QEvent::WindowActivate) {
+            return false;  // not framed yet
+        }
+        window_->removeEventFilter(this);
+        deleteLater();
+        return false;
+    }
+
+private:
+    QWidget* window_;
+};
+
+}  // namespace
+
+void centreOnScreen(QWidget* window) {
+    window->setGeometry(centred(window->size()));
+    new FrameCentring(window);
 }
 
 }  // namespace mud::ui

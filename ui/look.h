@@ -17,7 +17,8 @@ const QColor kNavy(0, 0, 128);
 const QColor kAdvertBlue(62, 119, 190);
 
 // The classic desktop colours (button face silver, window background white),
-// a style that honours them, and the font everything falls back to.
+// Qt's classic 3-D style, the font everything falls back to, and the classic
+// answers to keys and the wheel.
 void applyClassicLook(QApplication& app);
 
 // Arial at a size in points, laid out at 96 dpi: 8.25 pt is 11 pixels.
@@ -43,6 +44,7 @@ void makeBoxedField(QLabel* label);
 QString arrayName(const char* name, int index);
 
 // Fixed dialog frame with a title and a close box only, centred on the screen.
+// A window's frame is centred, once the window system has put it in one.
 void makeFixedDialog(QWidget* window, const QString& title, int clientWidthTwips, int clientHeightTwips);
 void centreOnScreen(QWidget* window);
 

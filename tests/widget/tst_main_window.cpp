@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QFontInfo>
 #include <QGroupBox>
+#include <QStyleOptionComboBox>
 
 #include "gui_helpers.h"
 #include "twips.h"
@@ -53,16 +54,56 @@ private slots:
         QCOMPARE(m.random.seeds, 1);
     }
 
-    void everyListOffersTheSameSixItems() {
+    // ... and shows each of them whole when closed: the style's edit field,
+    // less the margin the label keeps, holds the widest.
+    void everyListOffersTheSameSixItemsWhole() {
         MainWindow m;
         for (int a = 1; a <= 5; ++a) {
             for (int h = 1; h <= 5; ++h) {
                 QComboBox* list = m.list(kListNames[a], h);
                 QVERIFY(!list->isEditable());
                 QCOMPARE(list->count(), 6);
-                for (int i = 0; i < 6; ++i) QCOMPARE(list->itemText(i), QString::fromUtf8(listItem(a, i)));
+                QStyleOptionComboBox opt;
+                opt.initFrom(list);
+                opt.subControls = QStyle::SC_All;
+                const QRect field =
+                    list->style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, list);
+                for (int i = 0; i < 6; ++i) {
+                    QCOMPARE(list->itemText(i), QString::fromUtf8(listItem(a, i)));
+                    QVERIFY2(list->fontMetrics().horizontalAdvance(list->itemText(i)) <= field.width() - 2,
+                             listItem(a, i));
+                }
             }
         }
+    }
+
+    // A white sunken field, a raised silver drop button with a black arrow,
+    // navy text; the popup drops below the list.
+    void listsHaveTheClassicLook() {
+        MainWindow m;
+        m->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m.w.get()));
+        QComboBox* list = m.list("cmbCiga", 3);
+        list->setCurrentIndex(3);
+        const QImage img = grabOf(list);
+        const int mid = list->height() / 2;
+        QCOMPARE(QColor(pixelAt(img, {0, 0})), QColor(128, 128, 128));                // outer shadow
+        QCOMPARE(QColor(pixelAt(img, {list->width() - 1, list->height() - 1})), QColor(Qt::white));
+        QCOMPARE(QColor(pixelAt(img, {3, 3})), QColor(Qt::white));                    // the field
+        QCOMPARE(QColor(pixelAt(img, {list->width() - 6, 4})), QColor(192, 192, 192));  // the drop button
+        QCOMPARE(QColor(pixelAt(img, {list->width() - 10, mid})), QColor(Qt::black));  // its arrow
+        bool navy = false;  // text pixels are blends of navy and white
+        for (int x = 3; x < list->width() - 20; ++x) {
+            const QRgb c = pixelAt(img, {x, mid});
+            navy |= qBlue(c) - qRed(c) > 60 && qRed(c) == qGreen(c);
+        }
+        QVERIFY(navy);
+        QVERIFY(list->style()->inherits("QProxyStyle") && list->style()->styleHint(QStyle::SH_ComboBox_Popup) == 0);
+        list->showPopup();
+        QWidget* popup = list->view()->window();
+        QTRY_VERIFY(popup->isVisible());
+        QVERIFY(popup->geometry().top() >= list->mapToGlobal(QPoint(0, list->height() - 1)).y());
+        list->hidePopup();
     }
 
     // Typing only moves the selection to an item; no text of the player's own.
@@ -85,12 +126,31 @@ private slots:
                 QVERIFY2(items.contains(list->currentText()), qPrintable(list->currentText()));
             }
         }
-        // A letter picks the item that begins with it.
+        // Each press of a letter moves to the next item that begins with it,
+        // round and round, in the closed list and in its popup.
+        auto type = [](QWidget* to, const QString& letters) {
+            QStringList seen;
+            for (QChar c : letters) {
+                QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+                QApplication::sendEvent(to, &press);
+                auto* list = qobject_cast<QComboBox*>(to);
+                seen << (list ? list->currentText() : qobject_cast<QAbstractItemView*>(to)->currentIndex().data().toString());
+            }
+            return seen;
+        };
+        QComboBox* brands = m.list("cmbCiga", 2);
+        brands->setFocus();
+        QCOMPARE(type(brands, "ddd"), (QStringList{"Drina", "Drava", "Drina"}));
+        QComboBox* origin = m.list("cmbPore", 2);
+        origin->setFocus();
+        QCOMPARE(type(origin, "šŠ"), (QStringList{"Šumadinac", "Šumadinac"}));
+        origin->showPopup();
+        QTRY_VERIFY(origin->view()->isVisible());
+        QCOMPARE(type(origin->view(), "bB"), (QStringList{"Banaćanin", "Banaćanin"}));
+        origin->hidePopup();
         QComboBox* colour = m.list("cmbBoja", 1);
         colour->setFocus();
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("Ž"));
-        QApplication::sendEvent(colour, &press);
-        QCOMPARE(colour->currentText(), QStringLiteral("Žuta"));
+        QCOMPARE(type(colour, "Ž"), QStringList{"Žuta"});
         QCOMPARE(m.houses(), QStringLiteral("PGGGG"));  // and counts as the player's choice
     }
 

@@ -71,7 +71,7 @@ private slots:
             QColor colour;
             bool filled = false;
             bool eventFilter(QObject* o, QEvent* e) override {
-                if (e->type() == QEvent::Paint && o->objectName() == "frmOglas" && !colour.isValid()) {
+                if (e->type() == QEvent::Paint && o->objectName() == "client" && !colour.isValid()) {
                     auto* w = static_cast<QWidget*>(o);
                     colour = w->palette().color(w->backgroundRole());
                     filled = w->autoFillBackground();
@@ -84,9 +84,10 @@ private slots:
         bool labelsMatch = false, demoTransparent = false, noTitle = false, keepsBlanks = false;
         QRect image;
         inspect(Dialog::Oglas, [&](QWidget* dialog) {
-            const QImage img = dialog->grab().toImage();
+            QWidget* client = dialog->findChild<QWidget*>("client");
+            const QImage img = client->grab().toImage();
             firstPixel = img.pixel(img.width() / 2, img.height() - 2);
-            const QColor window = dialog->palette().color(dialog->backgroundRole());
+            const QColor window = client->palette().color(client->backgroundRole());
             labelsMatch = window == QColor(62, 119, 190);
             for (const char* name : {"Label2", "Label3", "Label4"}) {
                 auto* label = dialog->findChild<QLabel*>(name);
@@ -128,14 +129,37 @@ private slots:
         QVERIFY(qAbs(r / n - 62) <= 2 && qAbs(g / n - 119) <= 2 && qAbs(b / n - 190) <= 2);
     }
 
-    void resizingTheAdvertMovesNothing() {
+    // Dragging the sizing border's corner grows the window and its blue
+    // client area; everything inside stays where it was.
+    void draggingTheAdvertsBorderMovesNothing() {
         QMap<QString, QRect> before, after;
+        QSize clientBefore, clientAfter, windowGrowth;
+        QRgb grown = 0;
         inspect(Dialog::Oglas, [&](QWidget* dialog) {
-            for (QWidget* c : dialog->findChildren<QWidget*>()) before[c->objectName()] = c->geometry();
-            dialog->resize(600, 500);
+            QWidget* client = dialog->findChild<QWidget*>("client");
+            clientBefore = client->size();
+            for (QWidget* c : client->findChildren<QWidget*>()) before[c->objectName()] = c->geometry();
+            const QSize start = dialog->size();
+            auto mouse = [dialog](QEvent::Type type, QPoint at) {
+                QMouseEvent e(type, at, dialog->mapToGlobal(at), Qt::LeftButton,
+                              type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(dialog, &e);
+            };
+            const QPoint corner(dialog->width() - 2, dialog->height() - 2);
+            mouse(QEvent::MouseButtonPress, corner);
+            mouse(QEvent::MouseMove, corner + QPoint(60, 40));
+            mouse(QEvent::MouseMove, corner + QPoint(120, 80));
+            mouse(QEvent::MouseButtonRelease, corner + QPoint(120, 80));
             QCoreApplication::processEvents();
-            for (QWidget* c : dialog->findChildren<QWidget*>()) after[c->objectName()] = c->geometry();
+            windowGrowth = dialog->size() - start;
+            clientAfter = client->size();
+            grown = client->grab().toImage().pixel(client->width() - 3, client->height() - 3);
+            for (QWidget* c : client->findChildren<QWidget*>()) after[c->objectName()] = c->geometry();
         });
+        QCOMPARE(clientBefore, QSize(421, 303));
+        QCOMPARE(windowGrowth, QSize(120, 80));
+        QCOMPARE(clientAfter, QSize(541, 383));
+        QCOMPARE(QColor(grown), QColor(62, 119, 190));
         QCOMPARE(after, before);
         QCOMPARE(before.value("Label1").width(), 425);  // the banner runs past the right edge
     }
