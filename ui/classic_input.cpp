@@ -71,10 +71,11 @@ bool ClassicInput::eventFilter(QObject* watched, QEvent* event) {
 
 // Every window system marks a key's auto-repeat, but X11 sometimes fails to:
 // when the two halves of a repeat reach the program apart, it comes as a
-// release and a press with one and the same server time stamp.
+// release and a press with one and the same server time stamp. (A key that
+// reaches the program through a screen reader's bus has no time stamp.)
 bool ClassicInput::isRepeat(const QKeyEvent* key) const {
     if (key->isAutoRepeat()) return true;
-    if (!stampsMatchRepeats_) return false;
+    if (!stampsMatchRepeats_ || key->timestamp() == 0) return false;
     const auto released = releasedAt_.constFind(key->key());
     return released != releasedAt_.constEnd() && *released == key->timestamp();
 }
