@@ -1,6 +1,7 @@
 // Starts the game: the main window opens, and closing it ends the program.
 #include <QApplication>
 
+#include "accessibility.h"
 #include "clock_random.h"
 #include "frmmud.h"
 #include "look.h"
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QString::fromLatin1(mud::app::kProductName));
     QGuiApplication::setDesktopFileName(QStringLiteral("mudrovan"));
     mud::ui::applyClassicLook(app);
+    mud::ui::installAccessibility();
 
     mud::app::ClockRandom random;
     mud::ui::frmMud window(random, &mud::app::openDialog);

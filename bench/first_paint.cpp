@@ -9,6 +9,7 @@
 #include <cstring>
 #include <memory>
 
+#include "accessibility.h"
 #include "clock_random.h"
 #include "frmmud.h"
 #include "look.h"
@@ -40,6 +41,7 @@ int main(int argc, char** argv) {
     std::unique_ptr<QWidget> window;
     if (game) {
         mud::ui::applyClassicLook(app);
+        mud::ui::installAccessibility();
         window = std::make_unique<mud::ui::frmMud>(random, nullptr);
     } else {
         window = std::make_unique<QWidget>();

@@ -6,7 +6,8 @@ BUILD="$ROOT/build"
 
 # Debian packages the game needs to build, run and be tested.
 PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation
-          xvfb openbox xdotool x11-utils imagemagick)
+          xvfb openbox xdotool x11-utils imagemagick
+          dbus-daemon dbus-bin at-spi2-core python3-pyatspi)
 
 install_missing() {
     local missing=() p

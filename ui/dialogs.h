@@ -17,6 +17,7 @@ public:
 
 private:
     void Form_Load(const std::string& code);
+    QLabel* heading_;
     QLabel* lblKuca_;
     QLabel* lblPit_;
 };

@@ -12,17 +12,17 @@ frmInfo::frmInfo(const std::string& mainWindowTag) {
     setFont(font);
     setBackground(this, kLightFace);
 
-    addLabel(this, "Label1", QStringLiteral("Nađena je greška!"), {225, 180, 1860, 240}, font);
-    addLabel(this, "Label2", QStringLiteral("Kuća broj:"), {225, 585, 960, 240}, font);
-    addLabel(this, "Label3", QStringLiteral("Pitanje:"), {450, 945, 645, 240}, font);
+    heading_ = addLabel(this, "Label1", QStringLiteral("Nađena je greška!"), {225, 180, 1860, 240}, font);
+    QLabel* house = addLabel(this, "Label2", QStringLiteral("Kuća broj:"), {225, 585, 960, 240}, font);
+    QLabel* question = addLabel(this, "Label3", QStringLiteral("Pitanje:"), {450, 945, 645, 240}, font);
     lblKuca_ = addLabel(this, "lblKuca", QString(), {1215, 585, 1005, 285}, font);
     lblPit_ = addLabel(this, "lblPit", QString(), {1215, 945, 1005, 285}, font);
     for (QLabel* field : {lblKuca_, lblPit_}) {
         field->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         makeBoxedField(field);
     }
-    lblKuca_->setAccessibleName(QStringLiteral("Kuća broj:"));
-    lblPit_->setAccessibleName(QStringLiteral("Pitanje:"));
+    house->setBuddy(lblKuca_);
+    question->setBuddy(lblPit_);
     QPushButton* izlaz = addButton(this, "cmdIzlaz", QStringLiteral("Izlaz"), {1350, 1395, 1005, 375}, font);
     connect(izlaz, &QPushButton::clicked, this, &QWidget::close);
     izlaz->setFocus();
@@ -34,6 +34,11 @@ void frmInfo::Form_Load(const std::string& code) {
     const HintFields fields = readErrorCode(code);
     lblKuca_->setText(QString::fromStdString(fields.house));
     lblPit_->setText(QString::fromStdString(fields.attribute));
+    // What a screen reader reads when the window opens: the whole finding
+    // in one sentence, the values as the fields show them.
+    QString finding = QStringLiteral("Nađena je greška! Kuća broj: %1.").arg(lblKuca_->text());
+    if (!lblPit_->text().isEmpty()) finding += QStringLiteral(" Pitanje: %1.").arg(lblPit_->text());
+    heading_->setAccessibleName(finding);
 }
 
 }  // namespace mud::ui

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QTimer>
 
+#include "accessibility.h"
 #include "house_frame.h"
 #include "look.h"
 #include "picture_box.h"
@@ -47,6 +48,8 @@ const HouseRow kRows[kAttributes + 1] = {
 };
 
 constexpr int kHouseLeft = 180, kHouseStep = 1485;
+
+const QString kBravo = QStringLiteral("Bravo! Rešili ste problem!");
 
 const char* const kHousePictures[kHouses + 1] = {
     nullptr, ":/pictures/house_1.xpm", ":/pictures/house_2.xpm", ":/pictures/house_3.xpm",
@@ -121,10 +124,10 @@ void frmMud::buildHouse(int h) {
         list->setPalette(p);
         for (int item = 0; item < kItems; ++item) list->addItem(QString::fromUtf8(listItem(a, item)));
         list->setCurrentIndex(-1);
-        // Screen readers read a list's current item; the label says what it is
-        // and the frame which house.
+        // Screen readers learn what a list is from its label and its frame,
+        // or from its name where they read no labels.
         label->setBuddy(list);
-        list->setAccessibleName(QStringLiteral("Kuća %1: %2").arg(h).arg(label->text()));
+        list->setAccessibleName(QStringLiteral("Kuća %1, %2").arg(h).arg(label->text()));
         if (a == Boja) {
             connect(list, qOverload<int>(&QComboBox::activated), this, [this, h](int) { cmbBoja_Click(h); });
         }
@@ -132,11 +135,16 @@ void frmMud::buildHouse(int h) {
 }
 
 void frmMud::buildLowerArea() {
+    // The row of lives, one group for screen readers, which it tells the count.
+    lives_ = new QWidget(this);
+    lives_->setObjectName(QStringLiteral("zivoti"));
+    lives_->setGeometry(twipRect(135, 4050, 495 * (kLives - 1) + 450, 525));
     for (int i = 1; i <= kLives; ++i) {
-        imgZivot_[i] = new PictureBox(this, arrayName("imgZivot", i), QStringLiteral(":/pictures/life.png"),
-                                      135 + 495 * (i - 1), 4050);
+        imgZivot_[i] = new PictureBox(lives_, arrayName("imgZivot", i), QStringLiteral(":/pictures/life.png"),
+                                      495 * (i - 1), 0);
         imgZivot_[i]->setAccessibleName(QStringLiteral("Život %1").arg(i));
     }
+    announcer_ = new Announcer(this);
 
     fraOK_ = new QFrame(this);
     fraOK_->setObjectName(QStringLiteral("fraOK"));
@@ -146,6 +154,7 @@ void frmMud::buildLowerArea() {
     QLabel* bravo = addLabel(fraOK_, "Label42", QStringLiteral("B r a v o !   R e š i l i   s t e   p r o b l e m !"),
                              {450, 90, 5910, 375}, arial(14.25));
     bravo->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    bravo->setAccessibleName(kBravo);  // one sentence, not letter by letter
     makeBoxedField(bravo);
     fraOK_->hide();
 
@@ -227,9 +236,24 @@ void frmMud::setPictureVisible(Picture picture, int index, bool visible) {
     switch (picture) {
     case Picture::GreyHouse: imgKuT_[index]->setVisible(visible); break;
     case Picture::PaintedHouse: ImgKuB_[index]->setVisible(visible); break;
-    case Picture::Life: imgZivot_[index]->setVisible(visible); break;
-    case Picture::SuccessPanel: fraOK_->setVisible(visible); break;
+    case Picture::Life:
+        imgZivot_[index]->setVisible(visible);
+        tellLives(!visible);
+        break;
+    case Picture::SuccessPanel:
+        fraOK_->setVisible(visible);
+        if (visible) announcer_->say(kBravo);
+        break;
     }
+}
+
+// The row of lives tells the count; a life lost is also said aloud.
+void frmMud::tellLives(bool lost) {
+    int left = 0;
+    for (int i = 1; i <= kLives; ++i) left += !imgZivot_[i]->isHidden();
+    const QString count = QStringLiteral("Preostalo života: %1").arg(left);
+    lives_->setAccessibleName(count);
+    if (lost) announcer_->say(count);
 }
 
 void frmMud::showModal(Dialog dialog) {

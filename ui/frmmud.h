@@ -17,6 +17,7 @@
 
 namespace mud::ui {
 
+class Announcer;
 class PictureBox;
 
 class frmMud : public QWidget, public Board {
@@ -46,6 +47,7 @@ private:
     void buildHouse(int house);
     void buildLowerArea();
     void setTabOrder();
+    void tellLives(bool lost);
 
     void cmdProveri_Click() { game_.cmdProveri_Click(); }
     void cmdNovo_Click() { game_.cmdNovo_Click(); }
@@ -62,7 +64,9 @@ private:
     QComboBox* lists_[kAttributes + 1][kHouses + 1] = {};  // by attribute, house
     PictureBox* imgKuT_[kHouses + 1] = {};
     PictureBox* ImgKuB_[kHouses + 1] = {};
+    QWidget* lives_ = nullptr;
     PictureBox* imgZivot_[kLives + 1] = {};
+    Announcer* announcer_ = nullptr;
     QFrame* fraOK_ = nullptr;
     QPushButton* cmdProveri_ = nullptr;
     QPushButton* cmdNovo_ = nullptr;

@@ -10,6 +10,7 @@ namespace mud::ui {
 frmOglas::frmOglas() : SizingBorderWindow(QSize(px(6315), px(4545))) {
     setObjectName(QStringLiteral("frmOglas"));
     setWindowTitle(QString());
+    setAccessibleName(QStringLiteral("Reklama za program RADUDEVADE"));  // for screen readers only
     setFont(arial(9.75));
     QWidget* area = client();
 

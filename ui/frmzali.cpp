@@ -10,6 +10,7 @@ frmZali::frmZali() {
     setBackground(this, palette().color(QPalette::Button));
 
     addLabel(this, "Label1", QStringLiteral("Nažalost..."), {810, 270, 1500, 330}, arial(12, true));
+    setAccessibleDescription(QStringLiteral("Nažalost..."));  // read when the window opens
     QPushButton* izlaz = addButton(this, "cmdIzlaz", QStringLiteral("Izlaz"), {1845, 990, 1050, 420}, arial(9.75));
     connect(izlaz, &QPushButton::clicked, this, &QWidget::close);
     izlaz->setFocus();

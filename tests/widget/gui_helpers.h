@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "../unit/fake_board.h"
+#include "accessibility.h"
 #include "frmmud.h"
 #include "look.h"
 #include "window_services.h"
@@ -108,6 +109,7 @@ inline int openWindows() {
     int main(int argc, char** argv) {                    \
         QApplication app(argc, argv);                    \
         mud::ui::applyClassicLook(app);                  \
+        mud::ui::installAccessibility();                 \
         TestClass test;                                  \
         return QTest::qExec(&test, argc, argv);          \
     }

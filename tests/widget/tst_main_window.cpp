@@ -1,6 +1,5 @@
 // The main window as the player first sees it: layout, fonts, lists,
 // keyboard, resizing, screen readers and pictures.
-#include <QAccessible>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QStyleOptionComboBox>
@@ -231,32 +230,6 @@ private slots:
             QCoreApplication::processEvents();
             for (auto it = before.cbegin(); it != before.cend(); ++it)
                 QVERIFY2(it.key()->geometry() == it.value(), qPrintable(it.key()->objectName()));
-        }
-    }
-
-    // A screen reader learns the attribute from the list's label and the house
-    // from the frame around both.
-    void screenReadersCanNameEveryList() {
-        MainWindow m;
-        m->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m.w.get()));
-        for (int h = 1; h <= 5; ++h) {
-            auto* frame = m.child<QGroupBox>(ui::arrayName("ku", h));
-            for (int a = 1; a <= 5; ++a) {
-                QComboBox* list = m.list(kListNames[a], h);
-                QCOMPARE(list->parentWidget(), frame);
-                QLabel* label = nullptr;
-                for (QLabel* l : frame->findChildren<QLabel*>())
-                    if (l->buddy() == list) label = l;
-                QVERIFY(label);
-                QCOMPARE(label->text(), QString::fromUtf8(attributeName(a)));
-                QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(list);
-                QVERIFY(iface);
-                bool labelled = false;
-                for (const auto& rel : iface->relations(QAccessible::Label))
-                    labelled |= rel.first->object() == label;
-                QVERIFY2(labelled, qPrintable(list->objectName()));
-            }
         }
     }
 
