@@ -1,5 +1,6 @@
 #include "window_services.h"
 
+#include <QApplication>
 #include <QEventLoop>
 #include <QPointer>
 #include <QWidget>
@@ -8,14 +9,64 @@
 
 namespace mud::app {
 
+namespace {
+
+bool isInput(QEvent::Type type) {
+    switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// While a dialog is shown modally, input for every other window is dropped,
+// and the wait ends as soon as the dialog is closed. Qt's modality blocks the
+// other windows only while the dialog is visible: input queued behind its
+// closing click would otherwise reach them before the opener has resumed.
+class ModalWait : public QObject {
+public:
+    explicit ModalWait(QWidget* dialog) : dialog_(dialog) {
+        qApp->installEventFilter(this);
+        connect(dialog, &QObject::destroyed, &loop_, &QEventLoop::quit);
+    }
+    ~ModalWait() override { qApp->removeEventFilter(this); }
+
+    void exec() {
+        if (dialog_ && dialog_->isVisible()) loop_.exec(QEventLoop::DialogExec);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == dialog_ && event->type() == QEvent::Hide) loop_.quit();
+        if (!isInput(event->type())) return false;
+        auto* widget = qobject_cast<QWidget*>(watched);
+        return widget && (!dialog_ || widget->window() != dialog_);
+    }
+
+private:
+    QPointer<QWidget> dialog_;
+    QEventLoop loop_;
+};
+
+}  // namespace
+
 void showModal(QWidget* window) {
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowModality(Qt::ApplicationModal);
-    QEventLoop loop;
-    QObject::connect(window, &QObject::destroyed, &loop, &QEventLoop::quit);
-    QPointer<QWidget> guard(window);
+    ModalWait wait(window);
     window->show();
-    if (guard) loop.exec(QEventLoop::DialogExec);
+    wait.exec();
 }
 
 void openDialog(Dialog dialog, const std::string& mainTag) {

@@ -18,7 +18,7 @@ std::string errorCode(const Visit& visit) {
 // Draws a cut-off 1..15 and visits the cells in check order. At each stop test
 // the visits end once the wrong cells counted reach the cut-off, so the cell
 // named is the last wrong one met before that stop (or before the end).
-void Game::cmdProveri_Click() {
+void Game::Proveri() {
     if (BrojZivota_ == 0) return;  // the round is lost: nothing happens
 
     const double r = random_.next();

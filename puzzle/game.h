@@ -15,14 +15,20 @@ class Game {
 public:
     Game(Board& board, RandomSource& random) : board_(board), random_(random) {}
 
-    // Main window handlers.
+    // Main window handlers. No handler runs in the middle of another: one
+    // that waits for a dialog holds the board until it has finished, and a
+    // handler asked for meanwhile does nothing. (A colour choice always
+    // updates its house, so that the picture follows the list.)
     void Form_Load();                        // seed the generator, start a round
-    void cmdProveri_Click();                 // "Provera": the answer check
-    void cmdNovo_Click() { NovaIgra(); }     // "Ponovo"
-    void cmdObjasni_Click() { board_.showModal(Dialog::Objasni); }
-    void cmdReklama_Click() { board_.showModal(Dialog::Oglas); }
+    void cmdProveri_Click() { exclusive([this] { Proveri(); }); }  // "Provera": the answer check
+    void cmdNovo_Click() { exclusive([this] { NovaIgra(); }); }    // "Ponovo"
+    void cmdObjasni_Click() { exclusive([this] { board_.showModal(Dialog::Objasni); }); }
+    void cmdReklama_Click() { exclusive([this] { board_.showModal(Dialog::Oglas); }); }
     void cmbBoja_Click(int house);           // a colour chosen in house 1..5
-    void Label25_MouseDown(int button);      // 1 left, 2 right, 4 middle
+    void Label25_MouseDown(int button) {     // 1 left, 2 right, 4 middle
+        exclusive([this, button] { Otkrij(button); });
+    }
+    bool busy() const { return busy_; }      // a handler is running
 
     void NovaIgra();
     void Zakljucaj();
@@ -33,7 +39,19 @@ public:
     const std::string& KodGreske() const { return KodGreske_; }
 
 private:
-    void otkrij();  // writes the whole solution into the lists
+    template <class Handler>
+    void exclusive(Handler handler) {
+        if (busy_) return;
+        busy_ = true;
+        struct Release {
+            bool& busy;
+            ~Release() { busy = false; }
+        } release{busy_};
+        handler();
+    }
+
+    void Proveri();                 // the answer check
+    void Otkrij(int button);        // the hidden reveal
     void ObojiKucu(int house);
     void OcistiKucu(int house);
 
@@ -43,6 +61,7 @@ private:
     std::int16_t Granica_ = 0;
     std::int16_t BrojGresaka_ = 0;
     std::string KodGreske_ = "00";
+    bool busy_ = false;
 };
 
 }  // namespace mud

@@ -35,16 +35,12 @@ void Game::Zakljucaj() {
     }
 }
 
-// A press with any button but the left one on the pet label of house 5.
-void Game::Label25_MouseDown(int button) {
-    if (button == 1) return;
-    otkrij();
-}
-
-// Paints every house and writes the solution into all lists, attribute by
+// A press with any button but the left one on the pet label of house 5
+// paints every house and writes the solution into all lists, attribute by
 // attribute. Lives, the lists' enabled state and the panel stay as they are;
 // the round is solved only by a following check.
-void Game::otkrij() {
+void Game::Otkrij(int button) {
+    if (button == 1) return;
     for (int house = 1; house <= kHouses; ++house) {
         board_.setPictureVisible(Picture::GreyHouse, house, false);
         board_.setPictureVisible(Picture::PaintedHouse, house, true);

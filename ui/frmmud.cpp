@@ -1,8 +1,10 @@
 #include "frmmud.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
+#include <QWindow>
 
 #include "accessibility.h"
 #include "house_frame.h"
@@ -256,8 +258,15 @@ void frmMud::tellLives(bool lost) {
     if (lost) announcer_->say(count);
 }
 
+// Another program may destroy the board's window while a dialog is open: the
+// window system then asks to close it, which the open dialog refuses. Once
+// the dialog has gone, the program ends as if the board had been closed.
 void frmMud::showModal(Dialog dialog) {
     if (openDialog_) openDialog_(dialog, tag_);
+    if (QWindow* native = windowHandle(); native && isVisible() && native->winId() == 0) {
+        hide();
+        QCoreApplication::exit(0);
+    }
 }
 
 }  // namespace mud::ui

@@ -145,6 +145,28 @@ private slots:
         QCOMPARE(f.random.draws, draws);
         QVERIFY(!f.board.panel);
     }
+
+    // A handler asked for while a check waits for its hint does nothing.
+    void noHandlerRunsInsideAnother() {
+        Fixture f;
+        int nested = 0;
+        f.board.onModal = [&](Dialog) {
+            if (nested++) return;
+            f.game.cmdProveri_Click();
+            f.game.cmdNovo_Click();
+            f.game.cmdObjasni_Click();
+            f.game.Label25_MouseDown(2);
+            QVERIFY(f.game.busy());
+        };
+        f.board.log.clear();
+        f.game.cmdProveri_Click();
+        QCOMPARE(f.board.log, (std::vector<std::string>{"info 12", "hide life 15"}));
+        QCOMPARE(int(f.game.BrojZivota()), 14);
+        QCOMPARE(f.board.houses(), std::string("GGGGG"));
+        QVERIFY(!f.game.busy());
+        f.game.cmdNovo_Click();  // and afterwards all answer again
+        QCOMPARE(f.board.livesVisible(), 15);
+    }
 };
 
 QTEST_APPLESS_MAIN(TestCheck)

@@ -212,6 +212,40 @@ private slots:
         }
     }
 
+    // A click that reaches the board right behind the one on "Izlaz", before
+    // the check has resumed, is dropped: no check inside a check, and no new
+    // round inside one.
+    void aClickQueuedBehindIzlazIsDropped_data() {
+        QTest::addColumn<int>("livesBefore");
+        QTest::addColumn<QString>("button");
+        QTest::newRow("Provera on the last life") << 1 << "cmdProveri";
+        QTest::newRow("Provera") << 15 << "cmdProveri";
+        QTest::newRow("Ponovo") << 15 << "cmdNovo";
+    }
+    void aClickQueuedBehindIzlazIsDropped() {
+        QFETCH(int, livesBefore);
+        QFETCH(QString, button);
+        MainWindow m;
+        m->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m.w.get()));
+        for (int i = livesBefore; i < 15; ++i) {
+            onNextModal([](QWidget* d) { clickIzlaz(d); });
+            QTest::mouseClick(m.child("cmdProveri"), Qt::LeftButton);
+        }
+        QCOMPARE(m.livesVisible(), livesBefore);
+        onNextModal([&](QWidget* hint) {
+            clickIzlaz(hint);
+            QTest::mouseClick(m.child(button), Qt::LeftButton);
+            if (livesBefore == 1) onNextModal([](QWidget* over) { clickIzlaz(over); });
+        });
+        QTest::mouseClick(m.child("cmdProveri"), Qt::LeftButton);
+        QCOMPARE(m.livesVisible(), livesBefore - 1);
+        QCOMPARE(int(m->game().BrojZivota()), livesBefore - 1);
+        QCOMPARE(std::count(m.opened.begin(), m.opened.end(), Dialog::Info), 16 - livesBefore);
+        QCOMPARE(std::count(m.opened.begin(), m.opened.end(), Dialog::Zali), livesBefore == 1 ? 1 : 0);
+        QCOMPARE(allListsEnabled(m, false), livesBefore == 1);
+    }
+
     void krajClosesTheMainWindow() {
         MainWindow m;
         m->show();
