@@ -8,6 +8,7 @@
 
 #include "accessibility.h"
 #include "house_frame.h"
+#include "native_window.h"
 #include "look.h"
 #include "picture_box.h"
 #include "twips.h"
@@ -258,15 +259,24 @@ void frmMud::tellLives(bool lost) {
     if (lost) announcer_->say(count);
 }
 
-// Another program may destroy the board's window while a dialog is open: the
-// window system then asks to close it, which the open dialog refuses. Once
-// the dialog has gone, the program ends as if the board had been closed.
 void frmMud::showModal(Dialog dialog) {
     if (openDialog_) openDialog_(dialog, tag_);
-    if (QWindow* native = windowHandle(); native && isVisible() && native->winId() == 0) {
-        hide();
-        QCoreApplication::exit(0);
-    }
+}
+
+void frmMud::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (QWindow* native = windowHandle()) native->installEventFilter(this);
+}
+
+// Another X11 program may destroy the board's window; the program is not
+// told, only that the window no longer shows. It then asks the window
+// system, and closes the board as if by its close box, so the program ends
+// (once an open dialog has been closed).
+bool frmMud::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Expose && watched == windowHandle() && !windowHandle()->isExposed() &&
+        windowDestroyed(windowHandle()))
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace mud::ui

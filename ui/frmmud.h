@@ -42,6 +42,8 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildHouse(int house);

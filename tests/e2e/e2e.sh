@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Plays the real program on a private X display under openbox:
-#   e2e.sh PATH-TO-GAME
+#   e2e.sh PATH-TO-GAME PATH-TO-DESTROY_WINDOW
 # The window's frame, a wrong check, a solved round, both side windows and
 # both ways of ending the program.
 set -u
 GAME=$(realpath "$1")
+DESTROY=$(realpath "$2")
 . "$(dirname "$0")/lib.sh"
 start_display
 
@@ -35,8 +36,8 @@ read -r x y < <(client_origin "$MAIN")
 read -r _ right top _ < <(xprop -id "$MAIN" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
 # openbox puts the close box at the right end of the title bar.
 xdotool mousemove $((x + 511 + right - 10)) $((y - top / 2)) click 1
-status=$(wait_exit)
-[ "$status" = "0" ] || fail "closing by the close box ended with status $status"
+wait_exit
+[ "$STATUS" = "0" ] || fail "closing by the close box ended with status $STATUS"
 note "ok"
 
 echo "a wrong check, then a solved round"
@@ -107,7 +108,22 @@ note "ok"
 
 echo "Kraj"
 click "$MAIN" 459 325                       # Kraj
-status=$(wait_exit)
-[ "$status" = "0" ] || fail "Kraj ended the program with status $status"
+wait_exit
+[ "$STATUS" = "0" ] || fail "Kraj ended the program with status $STATUS"
 note "ok"
+echo "the board destroyed by another client while a dialog is open"
+start_game
+click "$MAIN" 200 325                       # Provera
+INFO=$(wait_window '^ Informacija$') || fail "no hint window"
+"$DESTROY" "$MAIN" || fail "could not destroy the main window"
+sleep 0.3
+click "$INFO" 123 105                       # Izlaz
+wait_exit
+[ "$STATUS" = "0" ] || fail "with its window destroyed the game ended with status $STATUS"
+start_game
+"$DESTROY" "$MAIN" || fail "could not destroy the main window"
+wait_exit
+[ "$STATUS" = "0" ] || fail "with its window destroyed and no dialog open, the game ended with status $STATUS"
+note "ok"
+
 echo "1 passed, 0 failed"

@@ -44,15 +44,16 @@ wait_gone() {
     return 1
 }
 
-# Waits for the game to end; prints its exit status.
+# Waits (up to 10 s) for the game to end; sets STATUS to its exit status, or
+# to "running". (Not in a subshell: only this shell can wait for the game.)
 wait_exit() {
     for _ in $(seq 200); do
         kill -0 "$GAME_PID" 2>/dev/null || break
         sleep 0.05
     done
-    kill -0 "$GAME_PID" 2>/dev/null && { echo "running"; return; }
+    if kill -0 "$GAME_PID" 2>/dev/null; then STATUS=running; return; fi
     wait "$GAME_PID"
-    echo $?
+    STATUS=$?
     GAME_PID=
 }
 
