@@ -26,7 +26,10 @@ install_missing() {
     apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
+# build [FOLDER [CMAKE-OPTION...]]: the release build in build/ by default.
 build() {
-    cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=Release >/dev/null
-    cmake --build "$BUILD" -j"$(nproc)"
+    local folder=${1:-$BUILD}
+    shift $(( $# > 0 ? 1 : 0 ))
+    cmake -S "$ROOT" -B "$folder" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+    cmake --build "$folder" -j"$(nproc)"
 }
