@@ -67,7 +67,10 @@ frmMud::frmMud(RandomSource& random, DialogOpener openDialog)
       openDialog_(std::move(openDialog)) {
     setObjectName(QStringLiteral("frmMud"));
     setWindowTitle(QStringLiteral("Dazazirezir uraruvivo"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.xpm")));
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/pictures/icons/mudrovan-%1.png").arg(size), QSize(size, size));
+    setWindowIcon(icon);
     setFont(arial(8.25));
     setBackground(this, kSilver);
     resize(px(7665), px(7305));

@@ -1,10 +1,15 @@
-// Draws the two painterly pictures of the game: the life portrait and the
-// advert's lottery balls. Run it from the build tree:
+// Draws the two painterly pictures of the game, the life portrait and the
+// advert's lottery balls, and makes the program's icon in every size the
+// desktops ask for from the one 32 x 32 drawing, icon.xpm. Run it from the
+// build tree:
 //   cmake --build build --target draw_pictures && build/assets/draw_pictures assets
-// and commit the PNG files it writes. Everything is computed, so a rerun
-// gives the same pixels (the numbers use Liberation Sans Bold).
+// and commit the files it writes. Everything is computed, so a rerun gives
+// the same pixels (the numbers use Liberation Sans Bold).
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QHash>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
@@ -158,13 +163,101 @@ QImage lotteryBalls() {
     return img;
 }
 
+// The icon at a smaller size, reduced with care rather than blurred: each
+// pixel takes the colour that covers most of its share of the drawing, any
+// opaque colour before transparency (so one-pixel rays keep going), and a
+// share of the yellow and grey base goes on as a checkerboard.
+QImage reduced(const QImage& drawing, int size) {
+    QImage img(size, size, QImage::Format_ARGB32);
+    const QRgb yellow = qRgb(255, 255, 0), grey = qRgb(128, 128, 128);
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            QHash<QRgb, int> count;
+            QList<QRgb> order;
+            for (int sy = y * drawing.height() / size; sy < (y + 1) * drawing.height() / size; ++sy)
+                for (int sx = x * drawing.width() / size; sx < (x + 1) * drawing.width() / size; ++sx) {
+                    const QRgb c = drawing.pixel(sx, sy);
+                    if (qAlpha(c) == 0) continue;
+                    if (!count.contains(c)) order << c;
+                    ++count[c];
+                }
+            QRgb colour = qRgba(0, 0, 0, 0);
+            if (count.contains(yellow) && count.contains(grey)) {
+                colour = (x + y) % 2 ? grey : yellow;
+            } else {
+                for (QRgb c : order)
+                    if (qAlpha(colour) == 0 || count[c] > count[colour]) colour = c;
+            }
+            img.setPixel(x, y, colour);
+        }
+    return img;
+}
+
+QImage grown(const QImage& img, int factor) {
+    return img.scaled(img.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+// A Windows icon file holding every size: 32-bit bitmaps with their
+// transparency mask, and the largest as PNG, as Windows keeps it.
+QByteArray icoFile(const QList<QImage>& images) {
+    QByteArray head, data;
+    auto put16 = [](QByteArray& b, int v) { b.append(char(v & 0xff)).append(char((v >> 8) & 0xff)); };
+    auto put32 = [&](QByteArray& b, quint32 v) { put16(b, int(v & 0xffff)), put16(b, int(v >> 16)); };
+    put16(head, 0), put16(head, 1), put16(head, int(images.size()));
+    const int dataStart = 6 + 16 * int(images.size());
+    for (const QImage& img : images) {
+        QByteArray entry;
+        const int n = img.width();
+        if (n >= 256) {
+            QBuffer buffer(&entry);
+            buffer.open(QIODevice::WriteOnly);
+            img.save(&buffer, "PNG");
+        } else {
+            const int maskStride = ((n + 31) / 32) * 4;
+            put32(entry, 40), put32(entry, quint32(n)), put32(entry, quint32(2 * n));
+            put16(entry, 1), put16(entry, 32), put32(entry, 0);
+            put32(entry, quint32(n * n * 4 + maskStride * n));
+            for (int i = 0; i < 4; ++i) put32(entry, 0);
+            for (int y = n - 1; y >= 0; --y)
+                for (int x = 0; x < n; ++x) {
+                    const QRgb c = img.pixel(x, y);
+                    entry.append(char(qBlue(c))).append(char(qGreen(c))).append(char(qRed(c))).append(char(qAlpha(c)));
+                }
+            for (int y = n - 1; y >= 0; --y) {
+                QByteArray row(maskStride, 0);
+                for (int x = 0; x < n; ++x)
+                    if (qAlpha(img.pixel(x, y)) == 0) row[x / 8] = char(row[x / 8] | (0x80 >> (x % 8)));
+                entry.append(row);
+            }
+        }
+        head.append(char(n >= 256 ? 0 : n)).append(char(n >= 256 ? 0 : n)).append(char(0)).append(char(0));
+        put16(head, 1), put16(head, 32);
+        put32(head, quint32(entry.size())), put32(head, quint32(dataStart + data.size()));
+        data.append(entry);
+    }
+    return head + data;
+}
+
+// 16, 22 and 24 reduced from the drawing; 32 the drawing itself; 48 the 24
+// doubled; 64, 128 and 256 the drawing by whole factors, square pixels all.
+bool writeIcons(const QDir& out) {
+    const QImage drawing = QImage(out.filePath("icon.xpm")).convertToFormat(QImage::Format_ARGB32);
+    const QImage at24 = reduced(drawing, 24);
+    const QList<QImage> icons = {reduced(drawing, 16), reduced(drawing, 22), at24,       drawing,
+                                 grown(at24, 2),       grown(drawing, 2),    grown(drawing, 4), grown(drawing, 8)};
+    out.mkpath(QStringLiteral("icons"));
+    for (const QImage& icon : icons)
+        if (!icon.save(out.filePath(QStringLiteral("icons/mudrovan-%1.png").arg(icon.width())))) return false;
+    QFile ico(out.filePath(QStringLiteral("mudrovan.ico")));
+    return ico.open(QIODevice::WriteOnly) && ico.write(icoFile(icons)) > 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     const bool ok = portrait().save(out.filePath("life.png")) &&
-                    lotteryBalls().save(out.filePath("lottery_balls.png")) &&
-                    QImage(out.filePath("icon.xpm")).save(out.filePath("mudrovan.ico"));
+                    lotteryBalls().save(out.filePath("lottery_balls.png")) && writeIcons(out);
     return ok ? 0 : 1;
 }

@@ -1,4 +1,5 @@
 // The embedded pictures: sizes, colours and transparency as the board needs them.
+#include <QFile>
 #include <QImage>
 #include <QtTest>
 
@@ -123,6 +124,55 @@ private slots:
         QVERIFY(transparent(icon.pixel(0, 31)) && transparent(icon.pixel(16, 30)));
         QCOMPARE(icon.pixel(16, 10), qRgb(255, 255, 255));  // the glass
         QVERIFY(clear > 32 * 32 / 2);
+    }
+
+    // Every size desktops ask for, made from the one drawing: larger ones by
+    // whole factors in square blocks, smaller ones in the drawing's own
+    // colours (nothing blended), bulb and base still there.
+    void iconSizes_data() {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("from");
+        for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+            QTest::addRow("%d", size) << size << (size == 48 ? 24 : size > 32 ? 32 : 0);
+    }
+    void iconSizes() {
+        QFETCH(int, size);
+        QFETCH(int, from);
+        const QImage drawing = load("icon.xpm");
+        const QImage icon = load(qPrintable(QStringLiteral("icons/mudrovan-%1.png").arg(size)));
+        QCOMPARE(icon.size(), QSize(size, size));
+        if (size == 32) QCOMPARE(icon, drawing);
+        if (from) {
+            const QImage source = load(qPrintable(QStringLiteral("icons/mudrovan-%1.png").arg(from)));
+            const int f = size / from;
+            for (int y = 0; y < size; ++y)
+                for (int x = 0; x < size; ++x) QCOMPARE(icon.pixel(x, y), source.pixel(x / f, y / f));
+            return;
+        }
+        QSet<QRgb> colours;
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x)
+                if (!transparent(icon.pixel(x, y))) colours << icon.pixel(x, y);
+        QCOMPARE(colours, (QSet<QRgb>{qRgb(255, 255, 255), qRgb(255, 255, 0), qRgb(128, 128, 128)}));
+        QCOMPARE(icon.pixel(size / 2, size / 3), qRgb(255, 255, 255));  // the glass
+        QVERIFY(transparent(icon.pixel(size / 2, size - 1)));
+    }
+
+    // The Windows icon holds the same eight images.
+    void windowsIconHoldsEverySize() {
+        QFile file(QStringLiteral(MUD_ASSETS_DIR "/mudrovan.ico"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray ico = file.readAll();
+        auto u16 = [&](int at) { return quint8(ico[at]) | quint8(ico[at + 1]) << 8; };
+        QCOMPARE(u16(2), 1);
+        QList<int> sizes;
+        for (int i = 0; i < u16(4); ++i) {
+            const int w = quint8(ico[6 + 16 * i]);
+            sizes << (w ? w : 256);
+            const qint64 offset = u16(6 + 16 * i + 12) | qint64(u16(6 + 16 * i + 14)) << 16;
+            QVERIFY(offset < ico.size());
+        }
+        QCOMPARE(sizes, (QList<int>{16, 22, 24, 32, 48, 64, 128, 256}));
     }
 };
 
