@@ -2,7 +2,7 @@
 # Installs what is missing, builds the game and starts it. Without a display
 # it plays on a virtual one and saves a screenshot of the main window.
 . "$(dirname "$0")/scripts/common.sh"
-install_missing
+install_missing "${PLAY_PACKAGES[@]}"
 build
 
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then

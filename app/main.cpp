@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QString::fromLatin1(mud::app::kProductName));
     QApplication::setApplicationVersion(QString::fromLatin1(mud::app::kVersion));
     QApplication::setOrganizationName(QString::fromLatin1(mud::app::kProductName));
-    QGuiApplication::setDesktopFileName(QStringLiteral("mudrovan"));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(mud::app::kAppId));
     mud::ui::applyClassicLook(app);
     mud::ui::installAccessibility();
 

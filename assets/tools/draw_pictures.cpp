@@ -2,7 +2,7 @@
 // advert's lottery balls, and makes the program's icon in every size the
 // desktops ask for from the one 32 x 32 drawing, icon.xpm. Run it from the
 // build tree:
-//   cmake --build build --target draw_pictures && build/assets/draw_pictures assets
+//   cmake --build build --target draw_pictures && QT_QPA_PLATFORM=offscreen build/assets/draw_pictures assets
 // and commit the files it writes. Everything is computed, so a rerun gives
 // the same pixels (the numbers use Liberation Sans Bold).
 #include <QBuffer>
