@@ -5,6 +5,7 @@
 
 declare -F fail >/dev/null || fail() { echo "$*" >&2; exit 1; }
 
+# start_display [--no-wm]
 start_display() {
     local tool
     for tool in Xvfb openbox xprop xdpyinfo; do
@@ -18,17 +19,21 @@ start_display() {
     wait_for 10 test -s "$WORK/display" || fail "Xvfb did not start: $(tail -3 "$WORK/xvfb.log")"
     export DISPLAY=":$(cat "$WORK/display")"
     wait_for 10 xdpyinfo || fail "Xvfb did not start: $(tail -3 "$WORK/xvfb.log")"
+    [ "${1:-}" = "--no-wm" ] && return 0
     openbox >"$WORK/openbox.log" 2>&1 &
     WM_PID=$!
     wait_for 10 wm_running || fail "openbox did not start: $(tail -3 "$WORK/openbox.log")"
 }
 
-# wait_for SECONDS COMMAND...: runs the command every 50 ms until it succeeds.
+# wait_for SECONDS COMMAND...: runs the command every 50 ms until it
+# succeeds, for at most about SECONDS seconds.
 wait_for() {
-    local tries=$(($1 * 20))
+    local deadline=$((SECONDS + $1))
     shift
-    for _ in $(seq "$tries"); do "$@" >/dev/null 2>&1 && return 0; sleep 0.05; done
-    return 1
+    until "$@" >/dev/null 2>&1; do
+        [ "$SECONDS" -ge "$deadline" ] && return 1
+        sleep 0.05
+    done
 }
 
 # A window manager is running when the root window names its check window.

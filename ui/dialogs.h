@@ -6,12 +6,12 @@
 #include <QWidget>
 #include <string>
 
-#include "sizing_border.h"
+#include "classic_window.h"
 
 namespace mud::ui {
 
 // Hint window: names the house and attribute of one wrong cell.
-class frmInfo : public QWidget {
+class frmInfo : public ClassicWindow {
 public:
     explicit frmInfo(const std::string& mainWindowTag);
 
@@ -23,19 +23,19 @@ private:
 };
 
 // Explanation of the puzzle.
-class frmObjasni : public QWidget {
+class frmObjasni : public ClassicWindow {
 public:
     frmObjasni();
 };
 
 // The round is lost.
-class frmZali : public QWidget {
+class frmZali : public ClassicWindow {
 public:
     frmZali();
 };
 
 // Advert for the author's lottery program: no title bar, blue ground.
-class frmOglas : public SizingBorderWindow {
+class frmOglas : public ClassicWindow {
 public:
     frmOglas();
 

@@ -5,25 +5,26 @@
 
 namespace mud::ui {
 
-frmInfo::frmInfo(const std::string& mainWindowTag) {
+frmInfo::frmInfo(const std::string& mainWindowTag) : ClassicWindow(Frame::Dialog, kDialogFlags) {
     setObjectName(QStringLiteral("frmInfo"));
     makeFixedDialog(this, QStringLiteral(" Informacija"), 2535, 1920);
     const QFont font = arial(9.75);
     setFont(font);
-    setBackground(this, kLightFace);
+    QWidget* area = client();
+    setBackground(area, kLightFace);
 
-    heading_ = addLabel(this, "Label1", QStringLiteral("Nađena je greška!"), {225, 180, 1860, 240}, font);
-    QLabel* house = addLabel(this, "Label2", QStringLiteral("Kuća broj:"), {225, 585, 960, 240}, font);
-    QLabel* question = addLabel(this, "Label3", QStringLiteral("Pitanje:"), {450, 945, 645, 240}, font);
-    lblKuca_ = addLabel(this, "lblKuca", QString(), {1215, 585, 1005, 285}, font);
-    lblPit_ = addLabel(this, "lblPit", QString(), {1215, 945, 1005, 285}, font);
+    heading_ = addLabel(area, "Label1", QStringLiteral("Nađena je greška!"), {225, 180, 1860, 240}, font);
+    QLabel* house = addLabel(area, "Label2", QStringLiteral("Kuća broj:"), {225, 585, 960, 240}, font);
+    QLabel* question = addLabel(area, "Label3", QStringLiteral("Pitanje:"), {450, 945, 645, 240}, font);
+    lblKuca_ = addLabel(area, "lblKuca", QString(), {1215, 585, 1005, 285}, font);
+    lblPit_ = addLabel(area, "lblPit", QString(), {1215, 945, 1005, 285}, font);
     for (QLabel* field : {lblKuca_, lblPit_}) {
         field->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         makeBoxedField(field);
     }
     house->setBuddy(lblKuca_);
     question->setBuddy(lblPit_);
-    QPushButton* izlaz = addButton(this, "cmdIzlaz", QStringLiteral("Izlaz"), {1350, 1395, 1005, 375}, font);
+    QPushButton* izlaz = addButton(area, "cmdIzlaz", QStringLiteral("Izlaz"), {1350, 1395, 1005, 375}, font);
     connect(izlaz, &QPushButton::clicked, this, &QWidget::close);
     izlaz->setFocus();
 

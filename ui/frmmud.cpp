@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QTimer>
 #include <QWindow>
 
@@ -61,8 +60,9 @@ const char* const kHousePictures[kHouses + 1] = {
 }  // namespace
 
 frmMud::frmMud(RandomSource& random, DialogOpener openDialog)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+    : ClassicWindow(Frame::Sizable, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                        Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                                        Qt::WindowCloseButtonHint),
       game_(*this, random),
       openDialog_(std::move(openDialog)) {
     setObjectName(QStringLiteral("frmMud"));
@@ -72,8 +72,8 @@ frmMud::frmMud(RandomSource& random, DialogOpener openDialog)
         icon.addFile(QStringLiteral(":/pictures/icons/mudrovan-%1.png").arg(size), QSize(size, size));
     setWindowIcon(icon);
     setFont(arial(8.25));
-    setBackground(this, kSilver);
-    resize(px(7665), px(7305));
+    setBackground(client(), kSilver);
+    setClientSize(QSize(px(7665), px(7305)), false);
     centreOnScreen(this);
 
     for (int house = 1; house <= kHouses; ++house) buildHouse(house);
@@ -85,7 +85,7 @@ frmMud::frmMud(RandomSource& random, DialogOpener openDialog)
 }
 
 void frmMud::buildHouse(int h) {
-    auto* frame = new HouseFrame(QStringLiteral("Kuća %1").arg(h), this);
+    auto* frame = new HouseFrame(QStringLiteral("Kuća %1").arg(h), client());
     frame->setObjectName(arrayName("ku", h));
     setBackground(frame, kSilver);
     frame->setGeometry(twipRect(kHouseLeft + kHouseStep * (h - 1), 135, 1365, 3840));
@@ -141,8 +141,9 @@ void frmMud::buildHouse(int h) {
 }
 
 void frmMud::buildLowerArea() {
+    QWidget* area = client();
     // The row of lives, one group for screen readers, which it tells the count.
-    lives_ = new QWidget(this);
+    lives_ = new QWidget(area);
     lives_->setObjectName(QStringLiteral("zivoti"));
     lives_->setGeometry(twipRect(135, 4050, 495 * (kLives - 1) + 450, 525));
     for (int i = 1; i <= kLives; ++i) {
@@ -150,9 +151,9 @@ void frmMud::buildLowerArea() {
                                       495 * (i - 1), 0);
         imgZivot_[i]->setAccessibleName(QStringLiteral("Život %1").arg(i));
     }
-    announcer_ = new Announcer(this);
+    announcer_ = new Announcer(area);
 
-    fraOK_ = new QFrame(this);
+    fraOK_ = new QFrame(area);
     fraOK_->setObjectName(QStringLiteral("fraOK"));
     fraOK_->setFrameShape(QFrame::NoFrame);
     setBackground(fraOK_, kSilver);
@@ -165,11 +166,11 @@ void frmMud::buildLowerArea() {
     fraOK_->hide();
 
     const QFont buttonFont = arial(9.75);
-    cmdProveri_ = addButton(this, "cmdProveri", QStringLiteral("Provera"), {2385, 4680, 1230, 390}, buttonFont);
-    cmdNovo_ = addButton(this, "cmdNovo", QStringLiteral("Ponovo"), {3690, 4680, 1230, 390}, buttonFont);
-    cmdObjasni_ = addButton(this, "cmdObjasni", QStringLiteral("Objašnjenje"), {4995, 4680, 1230, 390}, buttonFont);
-    cmdKraj_ = addButton(this, "cmdKraj", QStringLiteral("Kraj"), {6300, 4680, 1185, 390}, buttonFont);
-    cmdReklama_ = addButton(this, "cmdReklama", QStringLiteral("Reklama"), {6390, 6840, 1140, 390}, buttonFont);
+    cmdProveri_ = addButton(area, "cmdProveri", QStringLiteral("Provera"), {2385, 4680, 1230, 390}, buttonFont);
+    cmdNovo_ = addButton(area, "cmdNovo", QStringLiteral("Ponovo"), {3690, 4680, 1230, 390}, buttonFont);
+    cmdObjasni_ = addButton(area, "cmdObjasni", QStringLiteral("Objašnjenje"), {4995, 4680, 1230, 390}, buttonFont);
+    cmdKraj_ = addButton(area, "cmdKraj", QStringLiteral("Kraj"), {6300, 4680, 1185, 390}, buttonFont);
+    cmdReklama_ = addButton(area, "cmdReklama", QStringLiteral("Reklama"), {6390, 6840, 1140, 390}, buttonFont);
     for (QPushButton* b : {cmdProveri_, cmdNovo_, cmdObjasni_, cmdKraj_, cmdReklama_}) {
         QPalette p = b->palette();
         p.setColor(QPalette::Button, kLightFace);
@@ -181,7 +182,7 @@ void frmMud::buildLowerArea() {
     connect(cmdKraj_, &QPushButton::clicked, this, [this] { cmdKraj_Click(); });
     connect(cmdReklama_, &QPushButton::clicked, this, [this] { cmdReklama_Click(); });
 
-    addLabel(this, "Label41", QStringLiteral("Podaci"), {225, 4905, 1230, 195}, arial(9.75, true));
+    addLabel(area, "Label41", QStringLiteral("Podaci"), {225, 4905, 1230, 195}, arial(9.75, true));
 
     // The clues: eight in the left column, seven in the right. Label39 is one
     // line taller; Label43 lies over its empty bottom strip.
@@ -193,7 +194,10 @@ void frmMud::buildLowerArea() {
     };
     const QFont clueFont = arial(9.75);
     for (int i = 0; i < kClues; ++i)
-        addLabel(this, kClueList[i].label, QString::fromUtf8(kClueList[i].text), places[i], clueFont);
+        addLabel(area, kClueList[i].label, QString::fromUtf8(kClueList[i].text), places[i], clueFont);
+    // The etched rule under "Podaci": grey above, white below.
+    addEtchedLine(area, QRect(px(225), px(5167), px(7500) - px(225), px(5175) - px(5167) + 1),
+                  QColor(128, 128, 128), Qt::white);
     fraOK_->raise();  // a frame lies in front of the pictures it covers
 }
 
@@ -207,19 +211,10 @@ void frmMud::setTabOrder() {
     for (int i = 0; i + 1 < chain.size(); ++i) QWidget::setTabOrder(chain[i], chain[i + 1]);
 }
 
-void frmMud::paintEvent(QPaintEvent*) {
-    // The etched rule under "Podaci": grey above, white below.
-    QPainter p(this);
-    p.setPen(QColor(128, 128, 128));
-    p.drawLine(px(225), px(5167), px(7500) - 1, px(5167));
-    p.setPen(Qt::white);
-    p.drawLine(px(225), px(5175), px(7500) - 1, px(5175));
-}
-
 // Maximizing is not offered. Some window managers maximize all the same (a
 // double click on the title bar); the window then returns to its size.
 void frmMud::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
+    ClassicWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMaximized)) {
         QTimer::singleShot(0, this, [this] { setWindowState(windowState() & ~Qt::WindowMaximized); });
     }
@@ -267,7 +262,7 @@ void frmMud::showModal(Dialog dialog) {
 }
 
 void frmMud::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
+    ClassicWindow::showEvent(event);
     if (QWindow* native = windowHandle()) native->installEventFilter(this);
 }
 
@@ -279,7 +274,7 @@ bool frmMud::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Expose && watched == windowHandle() && !windowHandle()->isExposed() &&
         windowDestroyed(windowHandle()))
         QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
-    return QWidget::eventFilter(watched, event);
+    return ClassicWindow::eventFilter(watched, event);
 }
 
 }  // namespace mud::ui

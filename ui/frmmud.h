@@ -12,6 +12,7 @@
 #include <string>
 
 #include "board.h"
+#include "classic_window.h"
 #include "content.h"
 #include "game.h"
 
@@ -20,7 +21,7 @@ namespace mud::ui {
 class Announcer;
 class PictureBox;
 
-class frmMud : public QWidget, public Board {
+class frmMud : public ClassicWindow, public Board {
 public:
     // Opens a dialog modally; the main window's Tag is passed for the hint window.
     using DialogOpener = std::function<void(Dialog, const std::string& tag)>;
@@ -40,7 +41,6 @@ public:
     void showModal(Dialog dialog) override;
 
 protected:
-    void paintEvent(QPaintEvent*) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

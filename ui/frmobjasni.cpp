@@ -1,38 +1,17 @@
-#include <QPainter>
-
 #include "dialogs.h"
 #include "look.h"
 #include "twips.h"
 
 namespace mud::ui {
 
-namespace {
 
-// The engraved separator: a white line two pixels wide with a grey one over
-// its lower pixel.
-class Separator : public QWidget {
-public:
-    explicit Separator(QWidget* parent) : QWidget(parent) {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        setGeometry(px(90), px(3555), px(5775) - px(90), 2);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        p.fillRect(0, 0, width(), 2, Qt::white);
-        p.fillRect(0, 1, width(), 1, QColor(128, 128, 128));
-    }
-};
-
-}  // namespace
-
-frmObjasni::frmObjasni() {
+frmObjasni::frmObjasni() : ClassicWindow(Frame::Dialog, kDialogFlags) {
     setObjectName(QStringLiteral("frmObjasni"));
     makeFixedDialog(this, QStringLiteral(" O Dadarariroru mozgalici"), 5910, 4560);
     const QFont font = arial(9.75);
     setFont(font);
-    setBackground(this, kLightFace);
+    QWidget* area = client();
+    setBackground(area, kLightFace);
 
     const QString paragraphs[3] = {
         QStringLiteral("   Problem o petorici suseda smislio je i objavio Vidomir Mudrovan, tvrdeći da je rešenje "
@@ -47,14 +26,15 @@ frmObjasni::frmObjasni() {
     };
     const Place places[3] = {{135, 135, 5595, 735}, {135, 945, 5595, 1455}, {135, 2475, 5595, 1005}};
     const char* names[3] = {"Label1", "Label2", "Label3"};
-    for (int i = 0; i < 3; ++i) addLabel(this, names[i], paragraphs[i], places[i], font)->setWordWrap(true);
+    for (int i = 0; i < 3; ++i) addLabel(area, names[i], paragraphs[i], places[i], font)->setWordWrap(true);
 
-    addLabel(this, "Label4", QStringLiteral("Program je besplatan."), {90, 4185, 2670, 240}, font);
-    addLabel(this, "Label5", QStringLiteral("Dazazirezir uraruvivo, verzija 1.1, maj 2002."), {90, 3645, 4155, 240}, font);
-    addLabel(this, "Label6", QStringLiteral("Autor: Izmišljen Autorović"), {90, 3915, 2670, 240}, font);
-    new Separator(this);
+    addLabel(area, "Label4", QStringLiteral("Program je besplatan."), {90, 4185, 2670, 240}, font);
+    addLabel(area, "Label5", QStringLiteral("Dazazirezir uraruvivo, verzija 1.1, maj 2002."), {90, 3645, 4155, 240}, font);
+    addLabel(area, "Label6", QStringLiteral("Autor: Izmišljen Autorović"), {90, 3915, 2670, 240}, font);
+    // The engraved separator: a white line two pixels wide, a grey one over its lower pixel.
+    addEtchedLine(area, QRect(px(90), px(3555), px(5775) - px(90), 2), Qt::white, QColor(128, 128, 128));
 
-    QPushButton* izlaz = addButton(this, "cmdIzlaz", QStringLiteral("Izlaz"), {4725, 4050, 1005, 375}, font);
+    QPushButton* izlaz = addButton(area, "cmdIzlaz", QStringLiteral("Izlaz"), {4725, 4050, 1005, 375}, font);
     connect(izlaz, &QPushButton::clicked, this, &QWidget::close);
     izlaz->setFocus();
 }

@@ -7,7 +7,8 @@ namespace mud::ui {
 
 // No title bar and no close box, but a sizing border the player can drag;
 // it opens wherever the desktop places a new window.
-frmOglas::frmOglas() : SizingBorderWindow(QSize(px(6315), px(4545))) {
+frmOglas::frmOglas() : ClassicWindow(Frame::BorderOnly, Qt::Window) {
+    setClientSize(QSize(px(6315), px(4545)), false);
     setObjectName(QStringLiteral("frmOglas"));
     setWindowTitle(QString());
     setAccessibleName(QStringLiteral("Reklama za program RADUDEVADE"));  // for screen readers only

@@ -3,15 +3,16 @@
 
 namespace mud::ui {
 
-frmZali::frmZali() {
+frmZali::frmZali() : ClassicWindow(Frame::Dialog, kDialogFlags) {
     setObjectName(QStringLiteral("frmZali"));
     makeFixedDialog(this, QStringLiteral(" Gotovo je, gotovo!"), 3075, 1515);
     setFont(arial(12));
-    setBackground(this, palette().color(QPalette::Button));
+    QWidget* area = client();
+    setBackground(area, palette().color(QPalette::Button));
 
-    addLabel(this, "Label1", QStringLiteral("Nažalost..."), {810, 270, 1500, 330}, arial(12, true));
+    addLabel(area, "Label1", QStringLiteral("Nažalost..."), {810, 270, 1500, 330}, arial(12, true));
     setAccessibleDescription(QStringLiteral("Nažalost..."));  // read when the window opens
-    QPushButton* izlaz = addButton(this, "cmdIzlaz", QStringLiteral("Izlaz"), {1845, 990, 1050, 420}, arial(9.75));
+    QPushButton* izlaz = addButton(area, "cmdIzlaz", QStringLiteral("Izlaz"), {1845, 990, 1050, 420}, arial(9.75));
     connect(izlaz, &QPushButton::clicked, this, &QWidget::close);
     izlaz->setFocus();
 }

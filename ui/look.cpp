@@ -7,7 +7,10 @@
 #include <QStyle>
 #include <cmath>
 
+#include <QPainter>
+
 #include "classic_input.h"
+#include "classic_window.h"
 #include "classic_style.h"
 #include "twips.h"
 
@@ -90,12 +93,35 @@ QString arrayName(const char* name, int index) {
     return QStringLiteral("%1(%2)").arg(QString::fromLatin1(name)).arg(index);
 }
 
-void makeFixedDialog(QWidget* window, const QString& title, int clientWidthTwips, int clientHeightTwips) {
-    window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowCloseButtonHint);
+void makeFixedDialog(ClassicWindow* window, const QString& title, int clientWidthTwips, int clientHeightTwips) {
     window->setWindowTitle(title);
-    window->setFixedSize(px(clientWidthTwips), px(clientHeightTwips));
+    window->setClientSize(QSize(px(clientWidthTwips), px(clientHeightTwips)), true);
     centreOnScreen(window);
+}
+
+namespace {
+class EtchedLine : public QWidget {
+public:
+    EtchedLine(QWidget* parent, QRect place, const QColor& top, const QColor& bottom)
+        : QWidget(parent), top_(top), bottom_(bottom) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setGeometry(place);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.fillRect(0, 0, width(), 1, top_);
+        p.fillRect(0, 1, width(), height() - 1, bottom_);
+    }
+
+private:
+    QColor top_, bottom_;
+};
+}  // namespace
+
+void addEtchedLine(QWidget* parent, QRect place, const QColor& top, const QColor& bottom) {
+    new EtchedLine(parent, place, top, bottom);
 }
 
 namespace {

@@ -10,6 +10,10 @@
 class QApplication;
 
 namespace mud::ui {
+class ClassicWindow;
+}
+
+namespace mud::ui {
 
 const QColor kSilver(192, 192, 192);
 const QColor kLightFace(224, 224, 224);  // buttons of the main window, dialog backgrounds
@@ -43,9 +47,17 @@ void makeBoxedField(QLabel* label);
 // A control array element's object name: "cmbBoja(3)".
 QString arrayName(const char* name, int index);
 
-// Fixed dialog frame with a title and a close box only, centred on the screen.
+// An engraved line across `place` (pixels): its upper row in `top`, its
+// lower row in `bottom`.
+void addEtchedLine(QWidget* parent, QRect place, const QColor& top, const QColor& bottom);
+
+// The window type and buttons of a fixed dialog frame: a title and a close box only.
+constexpr Qt::WindowFlags kDialogFlags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+
+// A fixed dialog with its title and client size, centred on the screen.
 // A window's frame is centred, once the window system has put it in one.
-void makeFixedDialog(QWidget* window, const QString& title, int clientWidthTwips, int clientHeightTwips);
+void makeFixedDialog(ClassicWindow* window, const QString& title, int clientWidthTwips, int clientHeightTwips);
 void centreOnScreen(QWidget* window);
 
 }  // namespace mud::ui

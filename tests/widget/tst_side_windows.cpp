@@ -187,6 +187,51 @@ private slots:
         QCOMPARE(m.list("cmbCiga", 2)->currentText(), QStringLiteral("Drina"));
         QCOMPARE(int(m->game().BrojZivota()), 14);
     }
+
+    // Where no window manager frames windows the classic way (Wayland), the
+    // windows draw their own: the board a sizing border and a caption whose
+    // maximize box does nothing, the dialogs a dialog frame with a close box
+    // only; the client areas keep their sizes.
+    void ownFramesWhereTheDesktopDrawsNone() {
+        qputenv("MUD_OWN_FRAMES", "1");
+        MainWindow m;
+        qunsetenv("MUD_OWN_FRAMES");
+        m->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m.w.get()));
+        QWidget* board = m->client();
+        QCOMPARE(board->size(), QSize(511, 487));
+        QCOMPARE(m->size(), QSize(511 + 8, 487 + 8 + 18));
+        QVERIFY(m->windowFlags() & Qt::FramelessWindowHint);
+        auto click = [&](QPoint at) {
+            QTest::mouseClick(m.w.get(), Qt::LeftButton, {}, at);
+            QCoreApplication::processEvents();
+        };
+        const int buttonsY = 4 + 2 + 7, closeX = m->width() - 4 - 2 - 8;
+        click({closeX - 18, buttonsY});  // maximize: offered disabled
+        QVERIFY(!(m->windowState() & Qt::WindowMaximized));
+        QCOMPARE(m->size(), QSize(519, 513));
+        const QPoint before = m->pos();
+        QTest::mousePress(m.w.get(), Qt::LeftButton, {}, {100, 10});
+        QMouseEvent drag(QEvent::MouseMove, QPointF(140, 30), m->mapToGlobal(QPointF(140, 30)), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(m.w.get(), &drag);
+        QTest::mouseRelease(m.w.get(), Qt::LeftButton, {}, {140, 30});
+        QCOMPARE(m->pos() - before, QPoint(40, 20));  // dragged by its caption
+
+        qputenv("MUD_OWN_FRAMES", "1");
+        QSize client, whole;
+        onNextModal([&](QWidget* dialog) {
+            client = static_cast<ui::ClassicWindow*>(dialog)->client()->size();
+            whole = dialog->size();
+            QTest::mouseClick(dialog, Qt::LeftButton, {}, {dialog->width() - 3 - 2 - 8, 3 + 2 + 7});  // close box
+        });
+        app::openDialog(Dialog::Info, "34");
+        qunsetenv("MUD_OWN_FRAMES");
+        QCOMPARE(client, QSize(169, 128));
+        QCOMPARE(whole, QSize(169 + 6, 128 + 6 + 18));
+        click({closeX, buttonsY});
+        QVERIFY(!m->isVisible());
+    }
 };
 
 MUD_WIDGET_TEST_MAIN(TestSideWindows)
