@@ -142,7 +142,7 @@ void frmMud::buildHouse(int h) {
 
 void frmMud::buildLowerArea() {
     QWidget* area = client();
-    // The row of lives, one group for screen readers, which it tells the count.
+    // The row of lives: one group, which tells screen readers the count.
     lives_ = new QWidget(area);
     lives_->setObjectName(QStringLiteral("zivoti"));
     lives_->setGeometry(twipRect(135, 4050, 495 * (kLives - 1) + 450, 525));
