@@ -8,7 +8,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+#include <QWheelEvent>
 #include <QtTest>
+#include <QtTest/qtestspontaneevent.h>
 #include <functional>
 #include <memory>
 
@@ -58,6 +60,23 @@ struct MainWindow {
         return s;
     }
 };
+
+// Shows the main window and makes it the active one, as a window manager does.
+inline void showActive(MainWindow& m) {
+    m->show();
+    QApplication::setActiveWindow(m.w.get());
+    QVERIFY(QTest::qWaitForWindowActive(m.w.get()));
+}
+
+// Turns the mouse wheel over the middle of a widget by whole notches
+// (positive: towards the player), as the window system delivers it.
+inline void turnWheel(QWidget* over, int notches) {
+    const QPointF at(over->width() / 2.0, over->height() / 2.0);
+    QWheelEvent event(at, over->mapToGlobal(at), QPoint(), QPoint(0, -120 * notches), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QSpontaneKeyEvent::setSpontaneous(&event);
+    QApplication::sendEvent(over, &event);
+}
 
 // Opens the list's popup and clicks the item, as a player does.
 inline void choose(QComboBox* list, int item) {

@@ -40,12 +40,6 @@ QStringList alerts() {
 
 QAccessibleInterface* iface(QObject* o) { return QAccessible::queryAccessibleInterface(o); }
 
-void showActive(MainWindow& m) {
-    m->show();
-    QApplication::setActiveWindow(m.w.get());
-    QVERIFY(QTest::qWaitForWindowActive(m.w.get()));
-}
-
 }  // namespace
 
 class TestAccessibility : public QObject {

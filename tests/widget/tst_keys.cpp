@@ -1,9 +1,6 @@
 // Keys and the wheel as on the classic desktop: Enter and Space press the
 // focused button of every window, Escape closes nothing, a held key presses
 // once, and the wheel moves only the list that has the focus.
-#include <QWheelEvent>
-#include <QtTest/qtestspontaneevent.h>
-
 #include "gui_helpers.h"
 
 using namespace mud;
@@ -53,12 +50,6 @@ private:
     bool letGo_ = false;
     std::function<void()> whenLetGo_;
 };
-
-void showActive(MainWindow& m) {
-    m->show();
-    QApplication::setActiveWindow(m.w.get());
-    QVERIFY(QTest::qWaitForWindowActive(m.w.get()));
-}
 
 QString openDialogName() {
     QWidget* modal = QApplication::activeModalWidget();
@@ -163,13 +154,7 @@ private slots:
         QWidget* provera = m.child("cmdProveri");
         provera->setFocus();
         QComboBox* colour = m.list("cmbBoja", 4);
-        auto wheel = [&](int notches) {
-            const QPointF at(colour->width() / 2.0, colour->height() / 2.0);
-            QWheelEvent event(at, colour->mapToGlobal(at), QPoint(), QPoint(0, -120 * notches), Qt::NoButton,
-                              Qt::NoModifier, Qt::NoScrollPhase, false);
-            QSpontaneKeyEvent::setSpontaneous(&event);
-            QApplication::sendEvent(colour, &event);
-        };
+        auto wheel = [&](int notches) { turnWheel(colour, notches); };
         wheel(1);
         wheel(1);
         QCOMPARE(colour->currentIndex(), 0);

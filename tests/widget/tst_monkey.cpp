@@ -4,8 +4,6 @@
 // closes included. After every gesture it checks what the rules guarantee.
 //   MUD_MONKEY_SEED=7 MUD_MONKEY_EVENTS=100000 QT_QPA_PLATFORM=offscreen build/tests/widget/tst_monkey
 // A failure names the seed and the gesture's number, which replay it.
-#include <QWheelEvent>
-#include <QtTest/qtestspontaneevent.h>
 #include <chrono>
 #include <random>
 
@@ -133,12 +131,7 @@ private:
     // The wheel reaches a window only when no dialog blocks it.
     void wheel() {
         if (QGuiApplication::modalWindow()) return;
-        QComboBox* target = anyList();
-        const QPointF at(target->width() / 2.0, target->height() / 2.0);
-        QWheelEvent event(at, target->mapToGlobal(at), QPoint(), QPoint(0, chance(50) ? 120 : -120), Qt::NoButton,
-                          Qt::NoModifier, Qt::NoScrollPhase, false);
-        QSpontaneKeyEvent::setSpontaneous(&event);
-        QApplication::sendEvent(target, &event);
+        turnWheel(anyList(), chance(50) ? 1 : -1);
     }
 
     QComboBox* openPopup() const {
