@@ -23,12 +23,9 @@ QComboBox* listOfPopup(QObject* view) {
     return list && list->view() == itemView ? list : nullptr;
 }
 
-}  // namespace
-
-ClassicInput::ClassicInput(QObject* parent)
-    : QObject(parent), stampsMatchRepeats_(QGuiApplication::platformName() == QLatin1String("xcb")) {}
-
-int ClassicInput::nextItemStartingWith(const QComboBox* list, int from, const QString& letter) {
+// The item a press of `letter` moves to from item `from` (-1: none
+// selected): the next one that begins with it, wrapping; -1 if none does.
+int nextItemStartingWith(const QComboBox* list, int from, const QString& letter) {
     const int count = list->count();
     const QString folded = letter.toCaseFolded();
     for (int step = 1; step <= count; ++step) {
@@ -37,6 +34,11 @@ int ClassicInput::nextItemStartingWith(const QComboBox* list, int from, const QS
     }
     return -1;
 }
+
+}  // namespace
+
+ClassicInput::ClassicInput(QObject* parent)
+    : QObject(parent), stampsMatchRepeats_(QGuiApplication::platformName() == QLatin1String("xcb")) {}
 
 bool ClassicInput::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {

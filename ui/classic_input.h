@@ -10,7 +10,6 @@
 #include <QHash>
 #include <QObject>
 
-class QComboBox;
 class QKeyEvent;
 
 namespace mud::ui {
@@ -19,10 +18,6 @@ class ClassicInput : public QObject {
 public:
     explicit ClassicInput(QObject* parent);
     bool eventFilter(QObject* watched, QEvent* event) override;
-
-    // The item a press of `letter` moves to from item `from` (-1: none
-    // selected): the next one that begins with it, wrapping; -1 if none does.
-    static int nextItemStartingWith(const QComboBox* list, int from, const QString& letter);
 
 private:
     bool isRepeat(const QKeyEvent* key) const;

@@ -38,12 +38,9 @@ bool ClassicWindow::platformFramesNoWindows() {
 }
 
 ClassicWindow::ClassicWindow(Frame frame, Qt::WindowFlags systemFlags)
-    : QWidget(nullptr, frame == Frame::BorderOnly || platformFramesNoWindows()
-                           ? (systemFlags & Qt::WindowType_Mask) | Qt::FramelessWindowHint
-                           : systemFlags),
-      frame_(frame),
-      own_(frame == Frame::BorderOnly || platformFramesNoWindows()),
-      client_(own_ ? new QWidget(this) : this) {
+    : frame_(frame), own_(frame == Frame::BorderOnly || platformFramesNoWindows()) {
+    setWindowFlags(own_ ? (systemFlags & Qt::WindowType_Mask) | Qt::FramelessWindowHint : systemFlags);
+    client_ = own_ ? new QWidget(this) : this;
     if (!own_) return;
     client_->setObjectName(QStringLiteral("client"));
     setMouseTracking(true);

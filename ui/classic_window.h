@@ -28,7 +28,6 @@ public:
 
     QWidget* client() const { return client_; }
     void setClientSize(QSize size, bool fixed);
-    bool drawsOwnFrame() const { return own_; }
 
     // Whether windows draw their own frames on this platform.
     static bool platformFramesNoWindows();
@@ -52,7 +51,7 @@ private:
 
     const Frame frame_;
     const bool own_;
-    QWidget* client_;
+    QWidget* client_ = nullptr;
     Button pressed_ = Button::None;
     Qt::Edges dragging_;  // edges the window follows by itself
     bool moving_ = false;  // the window follows the pointer by itself
