@@ -8,6 +8,7 @@
 #include <qdrawutil.h>
 
 #include "look.h"
+#include "native_window.h"
 
 namespace mud::ui {
 
@@ -62,6 +63,12 @@ void ClassicWindow::setClientSize(QSize size, bool fixed) {
 // The client area grows with the window; what it holds stays in place.
 void ClassicWindow::resizeEvent(QResizeEvent*) {
     if (own_) client_->setGeometry(rect().adjusted(border(), border() + caption(), -border(), -border()));
+}
+
+// Dialogs have no taskbar button of their own.
+void ClassicWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (frame_ == Frame::Dialog) keepDialogOffTaskbar(this);
 }
 
 void ClassicWindow::changeEvent(QEvent* event) {

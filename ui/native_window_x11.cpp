@@ -3,16 +3,13 @@
 #include <QGuiApplication>
 #include <QWindow>
 
-#if MUD_HAVE_XCB
 #include <xcb/xcb.h>
 
 #include <cstdlib>
-#endif
 
 namespace mud::ui {
 
 bool windowDestroyed(QWindow* window) {
-#if MUD_HAVE_XCB
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     if (!x11 || !window || !window->handle()) return false;
     xcb_connection_t* connection = x11->connection();
@@ -22,10 +19,8 @@ bool windowDestroyed(QWindow* window) {
     const bool gone = error && error->error_code == 3;  // BadWindow
     std::free(error);
     return gone;
-#else
-    (void)window;
-    return false;
-#endif
 }
+
+void keepDialogOffTaskbar(QWidget*) {}
 
 }  // namespace mud::ui

@@ -1,0 +1,87 @@
+# Wine for the Windows tests, sourced after scripts/display.sh (or lib.sh):
+# a private prefix beside the build, made once, with Arial mapped to
+# Liberation Sans (Arial's metrics); Wine quiet and without a session bus.
+# use_wine PREFIX; stop_wine stops the prefix's wineserver.
+for tool in wine wineserver wineboot; do
+    command -v "$tool" >/dev/null || fail "$tool is missing: run ./windows.sh test, which installs it"
+done
+
+use_wine() {
+    export WINEPREFIX=$1 WINEDEBUG=-all DBUS_SESSION_BUS_ADDRESS=disabled:
+    # No Mono or Gecko: nothing here needs them, and wineboot would ask.
+    export WINEDLLOVERRIDES="mscoree,mshtml="
+    mkdir -p "$(dirname "$WINEPREFIX")"
+    (
+        flock 9
+        [ -f "$WINEPREFIX/.ready" ] && exit 0
+        rm -rf "$WINEPREFIX"
+        wineboot -i >/dev/null 2>&1 && wineserver -w || exit 1
+        # Qt lists the fonts of the system and finds no Arial: map it (and
+        # the dialog font) to Liberation Sans, which has Arial's metrics.
+        local font
+        for font in Arial Tahoma "MS Shell Dlg" "MS Shell Dlg 2"; do
+            wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$font" /t REG_SZ /d "Liberation Sans" /f >/dev/null 2>&1 || exit 1
+        done
+        wineserver -w
+        touch "$WINEPREFIX/.ready"
+    ) 9>"$WINEPREFIX.lock" || fail "could not make the Wine prefix $WINEPREFIX"
+    # Qt reads the environment of a Windows program: Wine hands on QT_*
+    # variables only when they are written WINEQT_*.
+    local v
+    for v in $(compgen -e | grep '^QT_'); do export "WINE$v=${!v}"; done
+}
+
+# wine_on_display PREFIX: a private X display under openbox, and Wine with
+# the prefix on it; both stopped on exit.
+wine_on_display() {
+    start_display
+    trap 'stop_wine; stop_display; rm -rf "$WORK"' EXIT
+    use_wine "$1"
+}
+
+stop_wine() { [ -n "${WINEPREFIX:-}" ] && wineserver -k 2>/dev/null; return 0; }
+
+# wine_game PROGRAM: starts a Windows program of the game under Wine and
+# waits for its board: sets GAME_PID (Wine's, which ends with the program's
+# status) and MAIN. The first start of a prefix takes longest.
+wine_game() {
+    wine "$@" >"$WORK/game.log" 2>&1 &
+    GAME_PID=$!
+    MAIN=$(wait_window '^Dazazirezir uraruvivo$') || fail "the board did not appear under Wine"
+    wait_for 10 has_focus "$MAIN" || fail "the board did not get the keyboard"
+}
+
+# The program's visible windows (by the process that owns the board).
+game_windows() {
+    local pid
+    pid=$(xprop -id "$MAIN" _NET_WM_PID | sed 's/.*= //')
+    xdotool search --onlyvisible --pid "$pid" 2>/dev/null
+}
+in_taskbar() { ! xprop -id "$1" _NET_WM_STATE | grep -q SKIP_TASKBAR; }
+window_name() { xdotool getwindowname "$1" 2>/dev/null; }
+has_focus() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ] || [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
+not_shown() { ! xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
+
+# close_by KEY WINDOW: presses the key on a window that the key closes, and
+# lets it go only once the window has gone. Under Wine a key let go after its
+# window closed may never be seen let go, and its next press would then
+# pass for an auto-repeat, which buttons ignore.
+close_by() {
+    xdotool keydown "$1"
+    wait_for 10 not_shown "$2"
+    local closed=$?
+    xdotool keyup "$1"
+    return $closed
+}
+
+# wait_for_output SECONDS COMMAND...: like wait_for, printing what the
+# command printed when it succeeded.
+wait_for_output() {
+    local deadline=$((SECONDS + $1)) out
+    shift
+    until out=$("$@" 2>/dev/null); do
+        [ "$SECONDS" -ge "$deadline" ] && return 1
+        sleep 0.05
+    done
+    echo "$out"
+}
