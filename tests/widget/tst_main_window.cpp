@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QStyleOptionComboBox>
 
+#include "dialogs.h"
 #include "gui_helpers.h"
 #include "twips.h"
 
@@ -16,6 +17,44 @@ const char* const kListNames[6] = {nullptr, "cmbBoja", "cmbPore", "cmbPice", "cm
 QImage grabOf(QWidget* w) { return w->grab().toImage(); }
 QRgb pixelAt(const QImage& img, QPoint p) { return img.pixel(p * img.devicePixelRatio()); }
 bool isSilver(QRgb c) { return qRed(c) == 192 && qGreen(c) == 192 && qBlue(c) == 192; }
+
+// A widget drawn as on a screen of `scale` times the density.
+QImage renderAt(QWidget* w, qreal scale) {
+    QImage img(w->size() * scale, QImage::Format_RGB32);
+    img.setDevicePixelRatio(scale);
+    img.fill(Qt::magenta);
+    w->render(&img);
+    return img;
+}
+
+// Where the ink of a boxed text lies in its box (device pixels): the box's
+// border is the outer rows and columns that are mostly dark, the inner
+// rectangle what it encloses, the ink every pixel in there that is not white.
+struct BoxedInk {
+    QRect inner, ink;
+};
+BoxedInk boxedInk(const QImage& img) {
+    // Whether row (or column) i is a border line; at some scales a light
+    // line lies outside the border, so the search may start one further in.
+    auto border = [&](bool row, int i) {
+        const int length = row ? img.width() : img.height();
+        int dark = 0;
+        for (int k = 0; k < length; ++k) dark += qGray(row ? img.pixel(k, i) : img.pixel(i, k)) < 160;
+        return dark * 10 > length * 9;
+    };
+    auto inwards = [&](bool row, int from, int step) {
+        if (!border(row, from)) from += step;
+        while (border(row, from)) from += step;
+        return from;
+    };
+    const int top = inwards(true, 0, 1), bottom = inwards(true, img.height() - 1, -1);
+    const int left = inwards(false, 0, 1), right = inwards(false, img.width() - 1, -1);
+    BoxedInk found{QRect(QPoint(left, top), QPoint(right, bottom)), QRect()};
+    for (int y = top; y <= bottom; ++y)
+        for (int x = left; x <= right; ++x)
+            if (img.pixel(x, y) != qRgb(255, 255, 255)) found.ink |= QRect(x, y, 1, 1);
+    return found;
+}
 }  // namespace
 
 class TestMainWindow : public QObject {
@@ -272,6 +311,39 @@ private slots:
                 for (int dy = 0; dy < factor; ++dy)
                     for (int dx = 0; dx < factor; ++dx)
                         QCOMPARE(shown.pixel(x * factor + dx, y * factor + dy), source.pixel(x, y));
+    }
+
+    // The congratulation and the hint's values stand at the top of their
+    // white boxes, every letter whole, descenders included.
+    void boxedTextsStandWholeAtTheTop_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<qreal>("scale");
+        for (qreal scale : {1.0, 1.25, 1.5, 2.0}) {
+            const QByteArray at = " at " + QByteArray::number(scale);
+            QTest::newRow("Label42" + at) << "Label42" << "" << scale;
+            QTest::newRow("lblKuca" + at) << "lblKuca" << "31" << scale;
+            QTest::newRow("lblPit Boja" + at) << "lblPit" << "31" << scale;
+            QTest::newRow("lblPit Ljubimac" + at) << "lblPit" << "35" << scale;
+        }
+    }
+    void boxedTextsStandWholeAtTheTop() {
+        QFETCH(QString, field);
+        QFETCH(QString, code);
+        QFETCH(qreal, scale);
+        MainWindow m;
+        ui::frmInfo hint(code.toStdString());
+        QWidget* window = code.isEmpty() ? static_cast<QWidget*>(m.w.get()) : &hint;
+        auto* label = window->findChild<QLabel*>(field);
+        QVERIFY(label && !label->text().isEmpty());
+        const BoxedInk box = boxedInk(renderAt(label, scale));
+        const int topMargin = box.ink.top() - box.inner.top(), bottomMargin = box.inner.bottom() - box.ink.bottom();
+        const QString where = QStringLiteral("%1: ink %2..%3 in %4..%5").arg(label->text()).arg(box.ink.top())
+                                  .arg(box.ink.bottom()).arg(box.inner.top()).arg(box.inner.bottom());
+        QVERIFY2(box.ink.isValid() && box.inner.contains(box.ink), qPrintable(where));
+        QVERIFY2(box.ink.left() > box.inner.left() && box.ink.right() < box.inner.right(), qPrintable(where));
+        QVERIFY2(bottomMargin >= 1, qPrintable(where));  // the lowest ink row is not cut by the border
+        QVERIFY2(topMargin < bottomMargin, qPrintable(where));
     }
 
     // The success panel hides lives 2 to 15; the first stays in sight.
