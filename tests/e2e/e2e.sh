@@ -90,6 +90,10 @@ done
 [ -n "$AD" ] || fail "no advert window"
 read -r _ _ adtop _ < <(xprop -id "$AD" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
 [ "${adtop:-0}" -le 1 ] || fail "the advert window has a title bar ($adtop pixels)"
+# Its taskbar entry has an empty title: taskbars read _NET_WM_NAME, else WM_NAME.
+for name in _NET_WM_NAME WM_NAME; do
+    xprop -id "$AD" "$name" | grep -qE '= ("")?$' || fail "the advert's taskbar title is not empty: $(xprop -id "$AD" "$name")"
+done
 BLUE="62,119,190"
 wait_pixel "$AD" 204 294 "$BLUE" || fail "the advert window is not blue: $(pixel "$AD" 204 294)"
 [ "$(pixel "$AD" 1 1)" = "255,255,255" ] || fail "no raised sizing border: $(pixel "$AD" 1 1)"
