@@ -56,4 +56,59 @@ void clearSystemTitle(QWindow* window) {
 #endif
 }
 
+#if MUD_HAVE_XCB
+namespace {
+// The window a press happened in: core events, and the XInput 2 events in
+// which Qt gets the pointer (their event window lies at byte 24).
+xcb_window_t pressedWindow(const xcb_generic_event_t* event) {
+    switch (event->response_type & 0x7f) {
+    case XCB_BUTTON_PRESS: return reinterpret_cast<const xcb_button_press_event_t*>(event)->event;
+    case XCB_KEY_PRESS: return reinterpret_cast<const xcb_key_press_event_t*>(event)->event;
+    case XCB_GE_GENERIC: break;
+    default: return XCB_WINDOW_NONE;
+    }
+    static const uint8_t xinput = [] {
+        auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+        xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+        if (!connection) return uint8_t(0);
+        const char name[] = "XInputExtension";
+        xcb_query_extension_reply_t* reply =
+            xcb_query_extension_reply(connection, xcb_query_extension(connection, sizeof name - 1, name), nullptr);
+        const uint8_t opcode = reply && reply->present ? reply->major_opcode : 0;
+        std::free(reply);
+        return opcode;
+    }();
+    const auto* generic = reinterpret_cast<const xcb_ge_generic_event_t*>(event);
+    constexpr uint16_t kKeyPress = 2, kButtonPress = 4;
+    if (!xinput || generic->extension != xinput || (generic->event_type != kKeyPress && generic->event_type != kButtonPress))
+        return XCB_WINDOW_NONE;
+    xcb_window_t window;
+    std::memcpy(&window, reinterpret_cast<const char*>(event) + 24, sizeof window);
+    return window;
+}
+}  // namespace
+#endif
+
+bool isPressElsewhere(const QByteArray& eventType, void* message, const QWindow* except) {
+#if MUD_HAVE_XCB
+    if (eventType == "xcb_generic_event_t") {
+        const xcb_window_t window = pressedWindow(static_cast<const xcb_generic_event_t*>(message));
+        return window != XCB_WINDOW_NONE && (!except || window != xcb_window_t(except->winId()));
+    }
+#endif
+#ifdef Q_OS_WIN
+    if (eventType == "windows_generic_MSG") {
+        const MSG* msg = static_cast<const MSG*>(message);
+        switch (msg->message) {
+        case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN: case WM_NCLBUTTONDOWN:
+        case WM_NCRBUTTONDOWN: case WM_KEYDOWN: case WM_SYSKEYDOWN:
+            return !except || msg->hwnd != reinterpret_cast<HWND>(except->winId());
+        default: break;
+        }
+    }
+#endif
+    (void)eventType, (void)message, (void)except;
+    return false;
+}
+
 }  // namespace mud::ui

@@ -1,8 +1,9 @@
 // What the window system knows of a window: whether a shown window still
 // exists (another X11 client may destroy it without the program being
-// asked), and the title an untitled window gets.
+// asked), the title an untitled window gets, and presses that Qt drops.
 #pragma once
 
+class QByteArray;
 class QWindow;
 
 namespace mud::ui {
@@ -14,5 +15,10 @@ bool windowDestroyed(QWindow* window);
 // platform plugins give an untitled window the program's name instead, and
 // a taskbar shows that. Done where the window system can (X11, Windows).
 void clearSystemTitle(QWindow* window);
+
+// Whether a native event, as a native event filter gets it, is a press of a
+// mouse button or of a key in a window of the program other than `except`.
+// Only X11 and Windows tell; elsewhere it is false.
+bool isPressElsewhere(const QByteArray& eventType, void* message, const QWindow* except);
 
 }  // namespace mud::ui
