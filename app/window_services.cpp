@@ -1,11 +1,13 @@
 #include "window_services.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QEventLoop>
 #include <QPointer>
 #include <QWidget>
 
 #include "dialogs.h"
+#include "native_window.h"
 
 namespace mud::app {
 
@@ -35,26 +37,53 @@ bool isInput(QEvent::Type type) {
 // and the wait ends as soon as the dialog is closed. Qt's modality blocks the
 // other windows only while the dialog is visible: input queued behind its
 // closing click would otherwise reach them before the opener has resumed.
-class ModalWait : public QObject {
+// A dialog is never lost: a click or a key in a window it blocks, or that
+// window's activation, brings it back (restored if minimized, raised and
+// active); Qt drops such input, so it is seen where the window system hands
+// it over.
+class ModalWait : public QObject, public QAbstractNativeEventFilter {
 public:
     explicit ModalWait(QWidget* dialog) : dialog_(dialog) {
         qApp->installEventFilter(this);
+        qApp->installNativeEventFilter(this);
         connect(dialog, &QObject::destroyed, &loop_, &QEventLoop::quit);
     }
-    ~ModalWait() override { qApp->removeEventFilter(this); }
+    ~ModalWait() override {
+        qApp->removeNativeEventFilter(this);
+        qApp->removeEventFilter(this);
+    }
 
     void exec() {
         if (dialog_ && dialog_->isVisible()) loop_.exec(QEventLoop::DialogExec);
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == dialog_ && event->type() == QEvent::Hide) loop_.quit();
-        if (!isInput(event->type())) return false;
+        // Minimized, the dialog is hidden by the window system but still open.
+        if (watched == dialog_ && event->type() == QEvent::Hide && !dialog_->isVisible()) loop_.quit();
         auto* widget = qobject_cast<QWidget*>(watched);
-        return widget && (!dialog_ || widget->window() != dialog_);
+        const bool elsewhere = widget && (!dialog_ || widget->window() != dialog_);
+        if (elsewhere && widget->isWindow() && event->type() == QEvent::WindowActivate) bringBackLater();
+        return elsewhere && isInput(event->type());
+    }
+
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+        if (dialog_ && ui::isPressElsewhere(type, message, dialog_->windowHandle())) bringBackLater();
+        return false;
     }
 
 private:
+    void bringBackLater() {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (!dialog_ || !dialog_->isVisible()) return;
+                dialog_->setWindowState(dialog_->windowState() & ~Qt::WindowMinimized);
+                dialog_->raise();
+                dialog_->activateWindow();
+            },
+            Qt::QueuedConnection);
+    }
+
     QPointer<QWidget> dialog_;
     QEventLoop loop_;
 };

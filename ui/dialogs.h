@@ -38,6 +38,7 @@ public:
 class frmOglas : public ClassicWindow {
 public:
     frmOglas();
+    void setVisible(bool visible) override;
 
 private:
     void Form_Load();

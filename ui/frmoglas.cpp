@@ -1,5 +1,6 @@
 #include "dialogs.h"
 #include "look.h"
+#include "native_window.h"
 #include "picture_box.h"
 #include "twips.h"
 
@@ -57,6 +58,16 @@ frmOglas::frmOglas() : ClassicWindow(Frame::BorderOnly, Qt::Window) {
 void frmOglas::Form_Load() {
     setBackground(client(), kAdvertBlue);
     for (const char* name : {"Label2", "Label3", "Label4"}) setBackground(findChild<QLabel*>(QLatin1String(name)), kAdvertBlue);
+}
+
+// Its taskbar entry has an empty title (screen readers hear its accessible
+// name): the window is made, its title cleared, and only then shown.
+void frmOglas::setVisible(bool visible) {
+    if (visible && !isVisible()) {
+        create();
+        clearSystemTitle(windowHandle());
+    }
+    ClassicWindow::setVisible(visible);
 }
 
 }  // namespace mud::ui

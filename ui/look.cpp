@@ -84,6 +84,16 @@ QPushButton* addButton(QWidget* parent, const char* name, const QString& text, P
 void makeBoxedField(QLabel* label) {
     label->setFrameShape(QFrame::Box);
     label->setLineWidth(1);
+    // The text stands at the top of the box: no indent (a framed label would
+    // indent it by half an "x"), and of the empty rows the font keeps above
+    // its tallest letters one stays in the box, the rest lie under the
+    // border, so that the descenders have room below. (A negative margin
+    // moves the text up; the frame owns the contents margins. The text is
+    // centred across, so the sides do not matter.)
+    label->setIndent(0);
+    const QFontMetrics metrics(label->font());
+    const int aboveInk = metrics.ascent() + metrics.tightBoundingRect(QStringLiteral("Bbdfhkl!0123456789")).top();
+    label->setMargin(-qMax(0, aboveInk - 1));
     label->setBackgroundRole(QPalette::Base);
     label->setForegroundRole(QPalette::Text);
     label->setAutoFillBackground(true);

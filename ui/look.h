@@ -41,7 +41,8 @@ struct Place {
 QLabel* addLabel(QWidget* parent, const char* name, const QString& text, Place place, const QFont& font);
 QPushButton* addButton(QWidget* parent, const char* name, const QString& text, Place place, const QFont& font);
 
-// A value field: white box with a thin black border, text in the window-text colour.
+// A value field: white box with a thin black border, text in the window-text
+// colour at the top of the box. Give the label its font first.
 void makeBoxedField(QLabel* label);
 
 // A control array element's object name: "cmbBoja(3)".

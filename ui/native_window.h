@@ -1,7 +1,10 @@
-// Whether a shown window still exists in the window system: another X11
-// client may destroy it without the program being asked.
+// What the window system knows of a window, one file for each (X11 on
+// Linux, Windows): whether a shown window still
+// exists (another X11 client may destroy it without the program being
+// asked), the title an untitled window gets, and presses that Qt drops.
 #pragma once
 
+class QByteArray;
 class QWidget;
 class QWindow;
 
@@ -9,6 +12,16 @@ namespace mud::ui {
 
 // True only where the window system can tell, and says the window is gone.
 bool windowDestroyed(QWindow* window);
+
+// Clears the title the window system holds for a created window: Qt's
+// platform plugins give an untitled window the program's name instead, and
+// a taskbar shows that. Done where the window system can (X11, Windows).
+void clearSystemTitle(QWindow* window);
+
+// Whether a native event, as a native event filter gets it, is a press of a
+// mouse button or of a key in a window of the program other than `except`.
+// Only X11 and Windows tell; elsewhere it is false.
+bool isPressElsewhere(const QByteArray& eventType, void* message, const QWindow* except);
 
 // Where the desktop gives every unowned window a taskbar button (Windows),
 // lets a dialog that is about to show go without one, as the classic

@@ -17,33 +17,45 @@ QImage loadShared(const QString& resource) {
     if (it == cache.constEnd()) it = cache.insert(resource, QImage(resource));
     return *it;
 }
+
+// The picture at `size` device pixels, made once for each size: enlarged
+// by the next whole factor in square blocks, then smoothed down to the size,
+// the way pixel art is scaled to odd sizes. At a whole factor the blocks are
+// the size already.
+QImage scaledShared(const QString& resource, const QImage& image, QSize size) {
+    static QHash<QString, QImage> cache;
+    const QString key = QStringLiteral("%1@%2x%3").arg(resource).arg(size.width()).arg(size.height());
+    auto it = cache.constFind(key);
+    if (it != cache.constEnd()) return *it;
+    const qreal ratio = std::max(qreal(size.width()) / image.width(), qreal(size.height()) / image.height());
+    const int factor = int(std::ceil(ratio - 1e-6));
+    QImage blocks = image.scaled(image.size() * std::max(1, factor), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    if (blocks.size() != size) {
+        blocks = blocks.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                     .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    return *cache.insert(key, blocks);
+}
 }  // namespace
 
 PictureBox::PictureBox(QWidget* parent, const QString& name, const QString& resource, int leftTwips, int topTwips)
-    : QWidget(parent), image_(loadShared(resource)) {
+    : QWidget(parent), resource_(resource), image_(loadShared(resource)) {
     setObjectName(name);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     move(px(leftTwips), px(topTwips));
     setFixedSize(image_.size());
 }
 
+// The picture covers the device pixels of its place, drawn one to one.
 void PictureBox::paintEvent(QPaintEvent*) {
     if (image_.isNull()) return;
     QPainter painter(this);
-    const qreal ratio = devicePixelRatioF();
-    const int factor = std::max(1, int(std::floor(ratio + 1e-6)));
-    if (qFuzzyCompare(ratio, qreal(factor))) {
-        // Whole factor: nearest-neighbour scaling gives square pixel blocks.
-        painter.drawImage(rect(), image_);
-        return;
-    }
-    // Fractional factor: blow the picture up by the whole part only, and
-    // draw it in device pixels, centred in the control.
-    QImage scaled = image_.scaled(image_.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    scaled.setDevicePixelRatio(ratio);
-    const QSizeF logical = QSizeF(scaled.size()) / ratio;
-    const QPointF at((width() - logical.width()) / 2, (height() - logical.height()) / 2);
-    painter.drawImage(at, scaled);
+    const QTransform toDevice = painter.deviceTransform();
+    const QRectF place = toDevice.mapRect(QRectF(rect()));
+    const QRect pixels(QPoint(qRound(place.left()), qRound(place.top())),
+                       QPoint(qRound(place.right()) - 1, qRound(place.bottom()) - 1));
+    if (pixels.isEmpty()) return;
+    painter.drawImage(toDevice.inverted().mapRect(QRectF(pixels)), scaledShared(resource_, image_, pixels.size()));
 }
 
 }  // namespace mud::ui

@@ -1,5 +1,6 @@
 // A picture shown at one picture pixel per screen pixel. On a high-DPI screen
-// it grows by a whole factor with square pixels, never blurred.
+// it fills its enlarged place: grown by whole factors in square blocks,
+// and smoothed only for what a fractional factor adds.
 #pragma once
 
 #include <QPixmap>
@@ -16,6 +17,7 @@ protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
+    QString resource_;
     QImage image_;
 };
 

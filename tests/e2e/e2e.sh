@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Plays the real program on a private X display under openbox:
 #   e2e.sh PATH-TO-GAME PATH-TO-DESTROY_WINDOW
-# The window's frame, a wrong check, a solved round, both side windows and
-# both ways of ending the program.
+# The window's frame, a wrong check, a dialog minimized and brought back, a
+# solved round, both side windows and both ways of ending the program.
 set -u
 GAME=$(realpath "$1")
 DESTROY=$(realpath "$2")
@@ -63,6 +63,24 @@ wait_pixel "$MAIN" $LIFE14_X $LIFE_Y "$SILVER" || fail "life 14 is still shown a
 sleep 0.3
 xdotool search --onlyvisible --name '^ Informacija$' >/dev/null 2>&1 && fail "a held Enter checked again"
 [ "$(pixel "$MAIN" $LIFE13_X $LIFE_Y)" != "$SILVER" ] || fail "a held Enter took more than one life"
+# A dialog is never lost: minimized, it comes back at a click or a key on
+# the board, restored and active, and the board takes none of that input.
+is_back() { xwininfo -id "$1" | grep -q IsViewable && [ "$(xdotool getactivewindow)" = "$1" ]; }
+is_minimized() { ! xwininfo -id "$1" | grep -q IsViewable; }
+click "$MAIN" 200 325                       # Provera
+INFO=$(wait_window '^ Informacija$') || fail "no hint window after a wrong check"
+for gesture in "click $MAIN 40 60" "xdotool key Return"; do   # the colour list of house 1; Enter on "Provera"
+    xdotool windowminimize "$INFO"
+    wait_for 5 is_minimized "$INFO" || fail "the hint window could not be minimized"
+    $gesture
+    wait_for 5 is_back "$INFO" || fail "after '$gesture' on the board the minimized hint window did not come back"
+    sleep 0.3
+    [ "$(xdotool search --onlyvisible --pid "$GAME_PID" | wc -l)" = 2 ] || fail "'$gesture' reached the board"
+    [ "$(pixel "$MAIN" $LIFE13_X $LIFE_Y)" != "$SILVER" ] || fail "'$gesture' on the board took a life behind the hint"
+done
+click "$INFO" 123 105                       # Izlaz
+wait_gone '^ Informacija$' || fail "Izlaz did not close the hint window"
+wait_pixel "$MAIN" $LIFE13_X $LIFE_Y "$SILVER" || fail "life 13 is still shown after the hint"
 click "$MAIN" 437 224 3                     # right button on the pet label of house 5
 click "$MAIN" 200 325                       # Provera
 wait_pixel "$MAIN" 80 290 "255,255,255" || fail "no congratulation panel"
@@ -90,6 +108,10 @@ done
 [ -n "$AD" ] || fail "no advert window"
 read -r _ _ adtop _ < <(xprop -id "$AD" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
 [ "${adtop:-0}" -le 1 ] || fail "the advert window has a title bar ($adtop pixels)"
+# Its taskbar entry has an empty title: taskbars read _NET_WM_NAME, else WM_NAME.
+for name in _NET_WM_NAME WM_NAME; do
+    xprop -id "$AD" "$name" | grep -qE '= ("")?$' || fail "the advert's taskbar title is not empty: $(xprop -id "$AD" "$name")"
+done
 BLUE="62,119,190"
 wait_pixel "$AD" 204 294 "$BLUE" || fail "the advert window is not blue: $(pixel "$AD" 204 294)"
 [ "$(pixel "$AD" 1 1)" = "255,255,255" ] || fail "no raised sizing border: $(pixel "$AD" 1 1)"

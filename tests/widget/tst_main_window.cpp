@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QStyleOptionComboBox>
 
+#include "dialogs.h"
 #include "gui_helpers.h"
 #include "twips.h"
 
@@ -16,6 +17,45 @@ const char* const kListNames[6] = {nullptr, "cmbBoja", "cmbPore", "cmbPice", "cm
 QImage grabOf(QWidget* w) { return w->grab().toImage(); }
 QRgb pixelAt(const QImage& img, QPoint p) { return img.pixel(p * img.devicePixelRatio()); }
 bool isSilver(QRgb c) { return qRed(c) == 192 && qGreen(c) == 192 && qBlue(c) == 192; }
+
+// A widget drawn as on a screen of `scale` times the density, over magenta
+// where it draws nothing of its own.
+QImage renderAt(QWidget* w, qreal scale) {
+    QImage img(w->size() * scale, QImage::Format_RGB32);
+    img.setDevicePixelRatio(scale);
+    img.fill(Qt::magenta);
+    w->render(&img, QPoint(), QRegion(), QWidget::DrawChildren);
+    return img;
+}
+
+// Where the ink of a boxed text lies in its box (device pixels): the box's
+// border is the outer rows and columns that are mostly dark, the inner
+// rectangle what it encloses, the ink every pixel in there that is not white.
+struct BoxedInk {
+    QRect inner, ink;
+};
+BoxedInk boxedInk(const QImage& img) {
+    // Whether row (or column) i is a border line; at some scales a light
+    // line lies outside the border, so the search may start one further in.
+    auto border = [&](bool row, int i) {
+        const int length = row ? img.width() : img.height();
+        int dark = 0;
+        for (int k = 0; k < length; ++k) dark += qGray(row ? img.pixel(k, i) : img.pixel(i, k)) < 160;
+        return dark * 10 > length * 9;
+    };
+    auto inwards = [&](bool row, int from, int step) {
+        if (!border(row, from)) from += step;
+        while (border(row, from)) from += step;
+        return from;
+    };
+    const int top = inwards(true, 0, 1), bottom = inwards(true, img.height() - 1, -1);
+    const int left = inwards(false, 0, 1), right = inwards(false, img.width() - 1, -1);
+    BoxedInk found{QRect(QPoint(left, top), QPoint(right, bottom)), QRect()};
+    for (int y = top; y <= bottom; ++y)
+        for (int x = left; x <= right; ++x)
+            if (img.pixel(x, y) != qRgb(255, 255, 255)) found.ink |= QRect(x, y, 1, 1);
+    return found;
+}
 }  // namespace
 
 class TestMainWindow : public QObject {
@@ -255,23 +295,83 @@ private slots:
         QVERIFY(!isSilver(pixelAt(img, lo + QPoint(15, 0))));  // the oval touches the top edge
     }
 
-    // Pictures grow by whole factors only, in square blocks of one colour.
-    void picturesStayCrispWhenScaled() {
+    // On a denser screen each picture fills its enlarged place: at a whole
+    // factor in square blocks of its own colours, at a fractional one with
+    // its drawn pixels spread over the whole place. (Run again at 1.25, 1.5
+    // and 2 times the density.)
+    void picturesFillTheirPlaces_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("resource");
+        QTest::newRow("grey house") << "imgKuT(1)" << ":/pictures/house_grey.xpm";
+        QTest::newRow("painted house") << "ImgKuB(2)" << ":/pictures/house_2.xpm";
+        QTest::newRow("portrait") << "imgZivot(1)" << ":/pictures/life.png";
+        QTest::newRow("lottery balls") << "Image1" << ":/pictures/lottery_balls.png";
+    }
+    void picturesFillTheirPlaces() {
+        QFETCH(QString, name);
+        QFETCH(QString, resource);
         MainWindow m;
-        m->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m.w.get()));
-        QWidget* life = m.picture("imgZivot", 1);
-        QCOMPARE(life->size(), QSize(30, 35));
-        const QImage shown = life->grab().toImage();
-        const QImage source(QStringLiteral(":/pictures/life.png"));
-        const qreal ratio = shown.devicePixelRatio();
-        const int factor = qMax(1, int(ratio + 1e-6));
-        if (!qFuzzyCompare(ratio, qreal(factor))) QSKIP("fractional scale: the picture is centred, not filled");
+        ui::frmOglas advert;
+        QWidget* picture = name == "Image1" ? advert.findChild<QWidget*>(name) : m.child(name);
+        const QImage source = QImage(resource).convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(picture->size(), source.size());
+        const qreal scale = picture->devicePixelRatioF();
+        const QImage shown = renderAt(picture, scale);
+        const QRgb unpainted = QColor(Qt::magenta).rgb();
+        QRect drawn, opaque;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                if (shown.pixel(x, y) != unpainted) drawn |= QRect(x, y, 1, 1);
         for (int y = 0; y < source.height(); ++y)
             for (int x = 0; x < source.width(); ++x)
-                for (int dy = 0; dy < factor; ++dy)
-                    for (int dx = 0; dx < factor; ++dx)
-                        QCOMPARE(shown.pixel(x * factor + dx, y * factor + dy), source.pixel(x, y));
+                if (qAlpha(source.pixel(x, y)) == 255) opaque |= QRect(x, y, 1, 1);
+        const int factor = int(scale);
+        if (factor == scale) {
+            for (int y = 0; y < shown.height(); ++y)
+                for (int x = 0; x < shown.width(); ++x) {
+                    const QRgb s = source.pixel(x / factor, y / factor);
+                    QCOMPARE(shown.pixel(x, y), qAlpha(s) == 255 ? s : unpainted);
+                }
+        }
+        const QRectF expected(opaque.left() * scale, opaque.top() * scale, opaque.width() * scale, opaque.height() * scale);
+        const QString where = QStringLiteral("drawn %1,%2 %3x%4 in %5x%6").arg(drawn.left()).arg(drawn.top())
+                                  .arg(drawn.width()).arg(drawn.height()).arg(shown.width()).arg(shown.height());
+        QVERIFY2(qAbs(drawn.left() - expected.left()) <= 1 && qAbs(drawn.top() - expected.top()) <= 1, qPrintable(where));
+        QVERIFY2(qAbs(drawn.right() + 1 - expected.right()) <= 1 && qAbs(drawn.bottom() + 1 - expected.bottom()) <= 1,
+                 qPrintable(where));
+    }
+
+    // The congratulation and the hint's values stand at the top of their
+    // white boxes, every letter whole, descenders included.
+    void boxedTextsStandWholeAtTheTop_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<qreal>("scale");
+        for (qreal scale : {1.0, 1.25, 1.5, 2.0}) {
+            const QByteArray at = " at " + QByteArray::number(scale);
+            QTest::newRow("Label42" + at) << "Label42" << "" << scale;
+            QTest::newRow("lblKuca" + at) << "lblKuca" << "31" << scale;
+            QTest::newRow("lblPit Boja" + at) << "lblPit" << "31" << scale;
+            QTest::newRow("lblPit Ljubimac" + at) << "lblPit" << "35" << scale;
+        }
+    }
+    void boxedTextsStandWholeAtTheTop() {
+        QFETCH(QString, field);
+        QFETCH(QString, code);
+        QFETCH(qreal, scale);
+        MainWindow m;
+        ui::frmInfo hint(code.toStdString());
+        QWidget* window = code.isEmpty() ? static_cast<QWidget*>(m.w.get()) : &hint;
+        auto* label = window->findChild<QLabel*>(field);
+        QVERIFY(label && !label->text().isEmpty());
+        const BoxedInk box = boxedInk(renderAt(label, scale));
+        const int topMargin = box.ink.top() - box.inner.top(), bottomMargin = box.inner.bottom() - box.ink.bottom();
+        const QString where = QStringLiteral("%1: ink %2..%3 in %4..%5").arg(label->text()).arg(box.ink.top())
+                                  .arg(box.ink.bottom()).arg(box.inner.top()).arg(box.inner.bottom());
+        QVERIFY2(box.ink.isValid() && box.inner.contains(box.ink), qPrintable(where));
+        QVERIFY2(box.ink.left() > box.inner.left() && box.ink.right() < box.inner.right(), qPrintable(where));
+        QVERIFY2(bottomMargin >= 1, qPrintable(where));  // the lowest ink row is not cut by the border
+        QVERIFY2(topMargin < bottomMargin, qPrintable(where));
     }
 
     // The success panel hides lives 2 to 15; the first stays in sight.

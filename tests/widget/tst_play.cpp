@@ -246,6 +246,40 @@ private slots:
         QCOMPARE(allListsEnabled(m, false), livesBefore == 1);
     }
 
+    // Minimized by the window system, the hint stays open and the check
+    // waits; a click on the board, which the window system activates, brings
+    // the hint back restored and active, and does nothing on the board.
+    void aMinimizedHintComesBackAtAClickOnTheBoard() {
+        MainWindow m;
+        showActive(m);
+        choose(m.list("cmbBoja", 1), 2);
+        bool waited = false, back = false, done = false;
+        onNextModal([&](QWidget* hint) {
+            hint->setWindowState(Qt::WindowMinimized);
+            QHideEvent hidden;  // as the window system reports a minimize
+            QSpontaneKeyEvent::setSpontaneous(&hidden);
+            QApplication::sendEvent(hint, &hidden);
+            QTimer::singleShot(50, hint, [&, hint] {
+                waited = QApplication::activeModalWidget() == hint && m.livesVisible() == 15;
+                QApplication::setActiveWindow(m.w.get());
+                QTest::mouseClick(m.child("cmdNovo"), Qt::LeftButton);
+                for (int i = 0; i < 100 && !back; ++i) {
+                    QTest::qWait(10);
+                    back = !hint->isMinimized() && QApplication::activeWindow() == hint;
+                }
+                clickIzlaz(hint);
+                done = true;
+            });
+        });
+        QTest::mouseClick(m.child("cmdProveri"), Qt::LeftButton);
+        QTRY_VERIFY(done);
+        QVERIFY(waited);
+        QVERIFY(back);
+        QCOMPARE(m.opened.size(), size_t(1));
+        QCOMPARE(m.livesVisible(), 14);
+        QCOMPARE(m.list("cmbBoja", 1)->currentIndex(), 2);  // no new round
+    }
+
     void krajClosesTheMainWindow() {
         MainWindow m;
         m->show();

@@ -95,8 +95,10 @@ private slots:
                                label->palette().color(label->backgroundRole()) == window;
             }
             demoTransparent = !dialog->findChild<QLabel*>("Label5")->autoFillBackground();
+            // No title anywhere, but a name for screen readers.
             noTitle = !(dialog->windowFlags() & Qt::WindowTitleHint) && dialog->windowTitle().isEmpty() &&
-                      dialog->minimumSize() != dialog->maximumSize();
+                      dialog->windowHandle()->title().isEmpty() && dialog->minimumSize() != dialog->maximumSize() &&
+                      dialog->accessibleName() == QStringLiteral("Reklama za program RADUDEVADE");
             const QString a2 = labelText(dialog, "Label2"), a3 = labelText(dialog, "Label3");
             keepsBlanks = a2.contains("i  mogućnost") && a2.contains("garantovanog.    Sistemi") &&
                           a2.contains("39,  6 od") && a3.size() == 95 && a3.endsWith(". ") &&

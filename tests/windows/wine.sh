@@ -55,7 +55,7 @@ wine_game() {
 game_windows() {
     local pid
     pid=$(xprop -id "$MAIN" _NET_WM_PID | sed 's/.*= //')
-    xdotool search --onlyvisible --pid "$pid" 2>/dev/null
+    xdotool search --all --onlyvisible --pid "$pid" --classname "" 2>/dev/null
 }
 in_taskbar() { ! xprop -id "$1" _NET_WM_STATE | grep -q SKIP_TASKBAR; }
 window_name() { xdotool getwindowname "$1" 2>/dev/null; }
