@@ -197,9 +197,10 @@ private slots:
         QCOMPARE(said[18], QStringLiteral("Podatak 15, Mačvanin puši srbiju."));
         QCOMPARE(QApplication::focusWidget(), list);
         QCOMPARE(list->currentIndex(), 0);
-        onNextModal([](QWidget* dialog) { dialog->close(); });
-        QTest::mouseClick(m.child("cmdObjasni"), Qt::LeftButton);
-        QCOMPARE(m->accessibleDescription(), QString());
+        QWidget other;  // as a dialog takes the focus
+        other.show();
+        QApplication::setActiveWindow(&other);
+        QTRY_COMPARE(m->accessibleDescription(), QString());
     }
 
     // The heading "Podaci" and then the fifteen clues, one object each, in
