@@ -45,10 +45,6 @@ public:
     }
 };
 
-// A drop-down list: named by its house and attribute ("Kuća 2, Boja"), its
-// value the item it shows (the placeholder as words), also as text, which
-// stands selected while the list has the focus, as the field shows it
-// highlighted. Every change of the value is told as that text.
 // Notes when the focus comes back to a list from its open popup; the note
 // lasts until the event loop turns again.
 class BackFromPopup : public QObject {
@@ -68,6 +64,11 @@ private:
     bool now_ = false;
 };
 
+// A drop-down list: named by its house and attribute ("Kuća 2, Boja"), its
+// value the item it shows (the placeholder as words), also as text, which
+// stands selected while the list has the focus, as the field shows it
+// highlighted. Every change of the value is told as that text, but one made
+// in the open list (see valueChanged).
 class ListAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit ListAccessible(QComboBox* list)

@@ -112,7 +112,7 @@ hear 5 "^nije izabrano"
 key Down "^Crvena"
 echo "  a list: house, attribute and value, on focus and where-am-I; an empty one as words"
 
-key alt+Down "."
+key alt+Down "alt"  # the open list keeps its current item; the arrows read the others
 key Down "^Zelena"
 key Return "Zelena"
 once "Zelena"
