@@ -7,8 +7,7 @@
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QLocale>
-#include <QShortcut>
-#include <functional>
+#include <QKeyEvent>
 
 #include "content.h"
 
@@ -221,21 +220,22 @@ void Announcer::sayAfterwards(const QString& sentence) {
         Qt::QueuedConnection);
 }
 
+// Keys the board's controls leave alone come up to the board itself.
 ClueReader::ClueReader(QWidget* board, Announcer* announcer) : QObject(board), announcer_(announcer) {
-    const struct {
-        QKeySequence key;
-        std::function<int()> clue;
-    } keys[] = {
-        {QKeySequence(Qt::Key_F2), [this] { return last_ % kClues + 1; }},
-        {QKeySequence(Qt::SHIFT | Qt::Key_F2), [this] { return last_ <= 1 ? kClues : last_ - 1; }},
-        {QKeySequence(Qt::Key_F3), [this] { return last_ ? last_ : 1; }},
-    };
-    for (const auto& k : keys) {
-        auto* shortcut = new QShortcut(k.key, board);
-        shortcut->setContext(Qt::WindowShortcut);
-        shortcut->setAutoRepeat(false);
-        connect(shortcut, &QShortcut::activated, this, [this, next = k.clue] { read(next()); });
-    }
+    board->installEventFilter(this);
+}
+
+bool ClueReader::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+    int clue = 0;
+    if (key->key() == Qt::Key_F2 && mods == Qt::NoModifier) clue = last_ % kClues + 1;
+    if (key->key() == Qt::Key_F2 && mods == Qt::ShiftModifier) clue = last_ <= 1 ? kClues : last_ - 1;
+    if (key->key() == Qt::Key_F3 && mods == Qt::NoModifier) clue = last_ ? last_ : 1;
+    if (!clue) return false;
+    if (!key->isAutoRepeat()) read(clue);  // a held key reads once
+    return true;
 }
 
 QString ClueReader::help() {

@@ -46,6 +46,9 @@ public:
     static QString help();             // how to read them, in one sentence
     static QString sentence(int clue);  // clue 1..15 as it is said
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void read(int clue);
 
