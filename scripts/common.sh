@@ -8,7 +8,7 @@ BUILD="$ROOT/build"
 # where there is none), and what the tests need besides.
 PLAY_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev fonts-liberation
                xvfb openbox xdotool x11-utils imagemagick)
-TEST_PACKAGES=(dbus-daemon dbus-bin at-spi2-core python3-pyatspi
+TEST_PACKAGES=(dbus-daemon dbus-bin at-spi2-core python3-pyatspi orca
                dpkg-dev lintian appstream desktop-file-utils weston qt6-wayland)
 
 # install_missing PACKAGE...

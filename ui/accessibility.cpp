@@ -4,8 +4,16 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QLocale>
+#include <QKeyEvent>
+
+#include "content.h"
 
 namespace mud::ui {
+
+const QString kNotChosen = QStringLiteral("nije izabrano");
 
 namespace {
 
@@ -26,14 +34,44 @@ public:
     QAccessible::Role role() const override { return windowRole(widget()); }
 };
 
+// A house frame only holds its lists, whose names tell the house: read as
+// one more name on the way, it would say the house twice.
+class HouseAccessible : public QAccessibleWidget {
+public:
+    explicit HouseAccessible(QGroupBox* frame) : QAccessibleWidget(frame, QAccessible::Client) {}
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? static_cast<QGroupBox*>(widget())->title() : QAccessibleWidget::text(t);
+    }
+};
+
+// Notes when the focus comes back to a list from its open popup; the note
+// lasts until the event loop turns again.
+class BackFromPopup : public QObject {
+public:
+    explicit BackFromPopup(QComboBox* list) : QObject(list) { list->installEventFilter(this); }
+    bool now() const { return now_; }
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn && static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason) {
+            now_ = true;
+            QMetaObject::invokeMethod(this, [this] { now_ = false; }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    bool now_ = false;
+};
+
 // A drop-down list: named by its house and attribute ("Kuća 2, Boja"), its
-// value the item it shows, also as text, which stands selected while the
-// list has the focus, as the field shows it highlighted. Every change of
-// the value is told as that text.
+// value the item it shows (the placeholder as words), also as text, which
+// stands selected while the list has the focus, as the field shows it
+// highlighted. Every change of the value is told as that text, but one made
+// in the open list (see valueChanged).
 class ListAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit ListAccessible(QComboBox* list)
-        : QAccessibleWidget(list, QAccessible::ComboBox), shown_(list->currentText()) {
+        : QAccessibleWidget(list, QAccessible::ComboBox), shown_(shownText()), backFromPopup_(new BackFromPopup(list)) {
         QObject::connect(list, &QComboBox::currentIndexChanged, list, [this] { valueChanged(); });
     }
 
@@ -44,14 +82,17 @@ public:
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name && !list()->accessibleName().isEmpty()) return list()->accessibleName();
-        if (t == QAccessible::Value) return list()->currentText();
+        if (t == QAccessible::Value) return shownText();
         return QAccessibleWidget::text(t);
     }
 
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
         s.expandable = true;
-        s.expanded = list()->view()->isVisible();
+        // Asked without making the popup: every popup made would add its
+        // own events to each change of the lists.
+        const auto* view = list()->findChild<QAbstractItemView*>();
+        s.expanded = view && view->isVisible();
         s.hasPopup = true;
         return s;
     }
@@ -62,8 +103,8 @@ public:
     }
 
     // The text interface: the item the field shows.
-    QString text(int start, int end) const override { return list()->currentText().mid(start, end - start); }
-    int characterCount() const override { return int(list()->currentText().size()); }
+    QString text(int start, int end) const override { return shownText().mid(start, end - start); }
+    int characterCount() const override { return int(shownText().size()); }
     int selectionCount() const override { return list()->hasFocus() && characterCount() > 0 ? 1 : 0; }
     void selection(int index, int* start, int* end) const override {
         *start = 0;
@@ -85,18 +126,37 @@ public:
 
 private:
     QComboBox* list() const { return static_cast<QComboBox*>(widget()); }
+    QString shownText() const { return list()->currentIndex() == 0 ? kNotChosen : list()->currentText(); }
 
     void valueChanged() {
-        const QString now = list()->currentText();
+        const QString now = shownText();
         if (now == shown_) return;
+        shown_ = now;
+        // A choice made in the popup is read with the list as the focus
+        // comes back to it: told again, it would be heard twice.
+        const auto* view = list()->findChild<QAbstractItemView*>();
+        if (backFromPopup_->now() || (view && view->isVisible())) return;
         // Told as new text at the start, selected as the field shows it: a
         // removal of the old text would be read out as a deleted selection.
-        shown_ = now;
         QAccessibleTextInsertEvent event(list(), 0, now);
         QAccessible::updateAccessibility(&event);
     }
 
     QString shown_;
+    const BackFromPopup* backFromPopup_;
+};
+
+// The announcer's place: a status line, whose messages a screen reader says
+// as they are, without calling each one a notification. Empty, and as
+// small as the announcer.
+class StatusLine : public QWidget {
+public:
+    explicit StatusLine(QWidget* window) : QWidget(window) {
+        setObjectName(QStringLiteral("statusLine"));
+        setFocusPolicy(Qt::NoFocus);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setGeometry(0, 0, 0, 0);
+    }
 };
 
 class AnnouncerAccessible : public QAccessibleWidget {
@@ -111,16 +171,22 @@ QAccessibleInterface* gameInterface(const QString&, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget) return nullptr;
     if (auto* announcer = dynamic_cast<Announcer*>(widget)) return new AnnouncerAccessible(announcer);
+    if (dynamic_cast<StatusLine*>(widget)) return new QAccessibleWidget(widget, QAccessible::StatusBar);
     if (auto* list = qobject_cast<QComboBox*>(widget); list && !list->isEditable()) return new ListAccessible(list);
+    if (auto* frame = qobject_cast<QGroupBox*>(widget)) return new HouseAccessible(frame);
     if (widget->windowType() == Qt::Window || widget->windowType() == Qt::Dialog) return new WindowAccessible(widget);
     return nullptr;
 }
 
 }  // namespace
 
-void installAccessibility() { QAccessible::installFactory(gameInterface); }
+void installAccessibility() {
+    QAccessible::installFactory(gameInterface);
+    // Screen readers ask the application for its language to choose a voice.
+    QLocale::setDefault(QLocale(QLocale::Serbian, QLocale::LatinScript, QLocale::Serbia));
+}
 
-Announcer::Announcer(QWidget* window) : QWidget(window) {
+Announcer::Announcer(QWidget* window) : QWidget(new StatusLine(window)) {
     setObjectName(QStringLiteral("announcer"));
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -138,6 +204,55 @@ void Announcer::say(const QString& sentence) {
     show();
     QAccessibleEvent alert(this, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
+}
+
+void Announcer::sayAfterwards(const QString& sentence) {
+    if (pending_.contains(sentence)) return;
+    pending_ << sentence;
+    if (pending_.size() > 1) return;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            const QString all = pending_.join(QLatin1Char(' '));
+            pending_.clear();
+            say(all);
+        },
+        Qt::QueuedConnection);
+}
+
+// Keys the board's controls leave alone come up to the board itself.
+ClueReader::ClueReader(QWidget* board, Announcer* announcer) : QObject(board), announcer_(announcer) {
+    board->installEventFilter(this);
+}
+
+bool ClueReader::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+    int clue = 0;
+    if (key->key() == Qt::Key_F2 && mods == Qt::NoModifier) clue = last_ % kClues + 1;
+    if (key->key() == Qt::Key_F2 && mods == Qt::ShiftModifier) clue = last_ <= 1 ? kClues : last_ - 1;
+    if (key->key() == Qt::Key_F3 && mods == Qt::NoModifier) clue = last_ ? last_ : 1;
+    if (!clue) return false;
+    if (!key->isAutoRepeat()) read(clue);  // a held key reads once
+    return true;
+}
+
+QString ClueReader::help() {
+    return QStringLiteral("F2 čita sledeći podatak, Shift+F2 prethodni, F3 ponavlja poslednji.");
+}
+
+// "Podatak 6, Pušač zete čuva pticu.": the quotes around a brand would be
+// read out as words.
+QString ClueReader::sentence(int clue) {
+    QString text = QString::fromUtf8(kClueList[clue - 1].text);
+    text.remove(QLatin1Char('"'));
+    return QStringLiteral("Podatak %1, %2.").arg(clue).arg(text);
+}
+
+void ClueReader::read(int clue) {
+    last_ = clue;
+    announcer_->say(sentence(clue));
 }
 
 }  // namespace mud::ui

@@ -52,6 +52,8 @@ const HouseRow kRows[kAttributes + 1] = {
 constexpr int kHouseLeft = 180, kHouseStep = 1485;
 
 const QString kBravo = QStringLiteral("Bravo! Rešili ste problem!");
+const QString kLocked = QStringLiteral("Liste su zaključane.");
+const QString kLost = QStringLiteral("Igra je izgubljena.");
 
 const char* const kHousePictures[kHouses + 1] = {
     nullptr, ":/pictures/house_1.xpm", ":/pictures/house_2.xpm", ":/pictures/house_3.xpm",
@@ -80,6 +82,11 @@ frmMud::frmMud(RandomSource& random, DialogOpener openDialog)
     buildLowerArea();
     setTabOrder();
     cmdProveri_->setFocus();
+    // A screen reader reads the board's description as the board comes up;
+    // it is dropped once the board has first lost the focus, so that it is
+    // heard once, not after every dialog.
+    new ClueReader(this, announcer_);
+    setAccessibleDescription(ClueReader::help());
 
     game_.Form_Load();
 }
@@ -129,10 +136,10 @@ void frmMud::buildHouse(int h) {
         for (auto group : {QPalette::Active, QPalette::Inactive}) p.setColor(group, QPalette::Text, kNavy);
         list->setPalette(p);
         for (int item = 0; item < kItems; ++item) list->addItem(QString::fromUtf8(listItem(a, item)));
+        list->setItemData(0, kNotChosen, Qt::AccessibleTextRole);
         list->setCurrentIndex(-1);
-        // Screen readers learn what a list is from its label and its frame,
-        // or from its name where they read no labels.
-        label->setBuddy(list);
+        // Screen readers learn what a list is from its name: house and
+        // attribute, as where-am-I tells it too.
         list->setAccessibleName(QStringLiteral("Kuća %1, %2").arg(h).arg(label->text()));
         if (a == Boja) {
             connect(list, qOverload<int>(&QComboBox::activated), this, [this, h](int) { cmbBoja_Click(h); });
@@ -218,6 +225,7 @@ void frmMud::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMaximized)) {
         QTimer::singleShot(0, this, [this] { setWindowState(windowState() & ~Qt::WindowMaximized); });
     }
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) setAccessibleDescription(QString());
 }
 
 std::string frmMud::listText(int attribute, int house) const {
@@ -231,7 +239,10 @@ void frmMud::setListText(int attribute, int house, const std::string& text) {
 
 int frmMud::listIndex(int attribute, int house) const { return lists_[attribute][house]->currentIndex(); }
 
-void frmMud::setListEnabled(int attribute, int house, bool enabled) { lists_[attribute][house]->setEnabled(enabled); }
+void frmMud::setListEnabled(int attribute, int house, bool enabled) {
+    lists_[attribute][house]->setEnabled(enabled);
+    if (!enabled) announcer_->sayAfterwards(kLocked);
+}
 
 void frmMud::setPictureVisible(Picture picture, int index, bool visible) {
     switch (picture) {
@@ -243,18 +254,33 @@ void frmMud::setPictureVisible(Picture picture, int index, bool visible) {
         break;
     case Picture::SuccessPanel:
         fraOK_->setVisible(visible);
-        if (visible) announcer_->say(kBravo);
+        if (visible) announcer_->sayAfterwards(kBravo);
         break;
     }
 }
 
-// The row of lives tells the count; a life lost is also said aloud.
-void frmMud::tellLives(bool lost) {
+QString frmMud::livesLeft() const {
     int left = 0;
     for (int i = 1; i <= kLives; ++i) left += !imgZivot_[i]->isHidden();
-    const QString count = QStringLiteral("Preostalo života: %1").arg(left);
-    lives_->setAccessibleName(count);
-    if (lost) announcer_->say(count);
+    return QStringLiteral("Preostalo života: %1").arg(left);
+}
+
+// The row of lives tells the count; a life lost is also said aloud.
+void frmMud::tellLives(bool lost) {
+    lives_->setAccessibleName(livesLeft());
+    if (lost) announcer_->say(livesLeft());
+}
+
+// A check in a lost round changes nothing, and says why.
+void frmMud::cmdProveri_Click() {
+    if (!game_.busy() && game_.BrojZivota() == 0) announcer_->say(kLost + QLatin1Char(' ') + kLocked);
+    game_.cmdProveri_Click();
+}
+
+void frmMud::cmdNovo_Click() {
+    if (game_.busy()) return;
+    game_.cmdNovo_Click();
+    announcer_->sayAfterwards(QStringLiteral("Nova igra. ") + livesLeft());
 }
 
 void frmMud::showModal(Dialog dialog) {

@@ -49,10 +49,11 @@ private:
     void buildHouse(int house);
     void buildLowerArea();
     void setTabOrder();
+    QString livesLeft() const;
     void tellLives(bool lost);
 
-    void cmdProveri_Click() { game_.cmdProveri_Click(); }
-    void cmdNovo_Click() { game_.cmdNovo_Click(); }
+    void cmdProveri_Click();
+    void cmdNovo_Click();
     void cmdKraj_Click() { close(); }
     void cmdObjasni_Click() { game_.cmdObjasni_Click(); }
     void cmdReklama_Click() { game_.cmdReklama_Click(); }
