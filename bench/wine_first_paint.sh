@@ -8,7 +8,7 @@
 set -u
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 RUNS=${1:-11}
-PROGRAM="$ROOT/build-windows/bench/first_paint.exe"
+PROGRAM="$ROOT/build-windows/first_paint.exe"
 fail() { echo "$*" >&2; exit 1; }
 [ -f "$PROGRAM" ] || fail "no $PROGRAM: build it first (see the top of this script)"
 WORK=$(mktemp -d)

@@ -26,12 +26,12 @@ INFO=$(wait_window '^ Informacija$') || fail "Enter on Provera opened no hint wi
 in_taskbar "$INFO" && fail "the hint window has a taskbar entry"
 read -r _ _ decorations _ < <(xprop -id "$INFO" _MOTIF_WM_HINTS | sed 's/.*= //; s/,//g')
 (( decorations & 0x60 )) && fail "the hint window offers minimize or maximize"
-wait_for 10 has_focus "$INFO" || fail "the hint window did not get the keyboard"
+wait_for 10 focused "$INFO" 123 96 || fail "the hint's Izlaz did not get the keyboard"
 close_by Return "$INFO" || fail "Enter did not close the hint window"
 note "ok"
 
 echo "the advert, without a title bar"
-wait_for 10 has_focus "$MAIN" || fail "the board did not get the keyboard back"
+wait_for 10 focused "$MAIN" 200 315 || fail "Provera did not get the keyboard back"
 xdotool key shift+Tab shift+Tab shift+Tab shift+Tab Return   # Ponovo, Objašnjenje, Kraj, Reklama
 advert() { game_windows | grep -v -x "$MAIN" | head -1 | grep .; }
 ADVERT=$(wait_for_output 10 advert) || fail "Reklama opened no window"
@@ -39,12 +39,12 @@ ADVERT=$(wait_for_output 10 advert) || fail "Reklama opened no window"
 read -r left right top bottom < <(xprop -id "$ADVERT" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
 [ "${top:-1}" = 0 ] || fail "the advert has a title bar: frame extents $left $right $top $bottom"
 in_taskbar "$ADVERT" || fail "the advert has no taskbar entry"
-wait_for 10 has_focus "$ADVERT" || fail "the advert did not get the keyboard"
+wait_for 10 focused "$ADVERT" 384 279 || fail "the advert's Izlaz did not get the keyboard"
 close_by Return "$ADVERT" || fail "Enter did not close the advert"
 note "ok"
 
 echo "Kraj"
-wait_for 10 has_focus "$MAIN" || fail "the board did not get the keyboard back"
+wait_for 10 focused "$MAIN" 464 459 || fail "Reklama did not get the keyboard back"
 xdotool key Tab Return                         # from "Reklama" to "Kraj"
 wait_exit
 [ "$STATUS" = "0" ] || fail "Kraj ended the program with status $STATUS"

@@ -49,6 +49,18 @@ wine_game() {
     GAME_PID=$!
     MAIN=$(wait_window '^Dazazirezir uraruvivo$') || fail "the board did not appear under Wine"
     wait_for 10 has_focus "$MAIN" || fail "the board did not get the keyboard"
+    wait_for 10 focused "$MAIN" 200 315 || fail "Provera did not get the keyboard"
+}
+
+# focused WINDOW X Y: the dotted focus line of a focused button passes
+# through (X, Y) or (X + 1, Y). Qt draws it only once its window is active,
+# so keys sent then reach the button.
+focused() {
+    local p
+    for p in "$(pixel "$1" "$2" "$3")" "$(pixel "$1" $(($2 + 1)) "$3")"; do
+        [ "${p%%,*}" -lt 128 ] 2>/dev/null && return 0
+    done
+    return 1
 }
 
 # The program's visible windows (by the process that owns the board).
