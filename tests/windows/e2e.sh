@@ -27,7 +27,7 @@ in_taskbar "$INFO" && fail "the hint window has a taskbar entry"
 read -r _ _ decorations _ < <(xprop -id "$INFO" _MOTIF_WM_HINTS | sed 's/.*= //; s/,//g')
 (( decorations & 0x60 )) && fail "the hint window offers minimize or maximize"
 wait_for 10 focused "$INFO" 123 96 || fail "the hint's Izlaz did not get the keyboard"
-close_by Return "$INFO" || fail "Enter did not close the hint window"
+close_by Return "$INFO" "$MAIN" || fail "Enter did not close the hint window and give the board the keyboard back"
 note "ok"
 
 echo "the advert, without a title bar"
@@ -40,7 +40,7 @@ read -r left right top bottom < <(xprop -id "$ADVERT" _NET_FRAME_EXTENTS | sed '
 [ "${top:-1}" = 0 ] || fail "the advert has a title bar: frame extents $left $right $top $bottom"
 in_taskbar "$ADVERT" || fail "the advert has no taskbar entry"
 wait_for 10 focused "$ADVERT" 384 279 || fail "the advert's Izlaz did not get the keyboard"
-close_by Return "$ADVERT" || fail "Enter did not close the advert"
+close_by Return "$ADVERT" "$MAIN" || fail "Enter did not close the advert and give the board the keyboard back"
 note "ok"
 
 echo "Kraj"

@@ -74,13 +74,14 @@ window_name() { xdotool getwindowname "$1" 2>/dev/null; }
 has_focus() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ] || [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
 not_shown() { ! xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
 
-# close_by KEY WINDOW: presses the key on a window that the key closes, and
-# lets it go only once the window has gone. Under Wine a key let go after its
-# window closed may never be seen let go, and its next press would then
-# pass for an auto-repeat, which buttons ignore.
+# close_by KEY WINDOW NEXT: presses the key on a window that the key closes,
+# and lets it go only once the window has gone and the next window has the
+# X focus. Under Wine a key let go while no window of its own has the focus
+# is never seen let go, and its next press would then pass for an
+# auto-repeat, which buttons ignore.
 close_by() {
     xdotool keydown "$1"
-    wait_for 10 not_shown "$2"
+    wait_for 10 not_shown "$2" && wait_for 10 has_focus "$3"
     local closed=$?
     xdotool keyup "$1"
     return $closed
