@@ -1,5 +1,5 @@
-// What the window system knows of a window, one file for each (X11 on
-// Linux, Windows): whether a shown window still
+// What the window system knows of a window, one file for each (X11 and
+// Wayland on Linux, Windows): whether a shown window still
 // exists (another X11 client may destroy it without the program being
 // asked), the title an untitled window gets, and presses that Qt drops.
 #pragma once
@@ -15,7 +15,8 @@ bool windowDestroyed(QWindow* window);
 
 // Clears the title the window system holds for a created window: Qt's
 // platform plugins give an untitled window the program's name instead, and
-// a taskbar shows that. Done where the window system can (X11, Windows).
+// a taskbar shows that. Done on X11, Wayland and Windows; call it once the
+// window is created and before it is shown.
 void clearSystemTitle(QWindow* window);
 
 // Whether a native event, as a native event filter gets it, is a press of a

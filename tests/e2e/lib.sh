@@ -4,7 +4,8 @@ set -u
 
 fail() {
     echo "FAIL: $*" >&2
-    [ -s "${WORK:-}/game.log" ] && sed 's/^/  game: /' "$WORK/game.log" >&2
+    # the game's own output, without the Wayland requests and events it logs
+    [ -s "${WORK:-}/game.log" ] && grep -v '^\[ *[0-9.]*\] ' "$WORK/game.log" | sed 's/^/  game: /' >&2
     exit 1
 }
 note() { echo "  $*"; }

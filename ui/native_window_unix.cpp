@@ -24,6 +24,12 @@ bool windowDestroyed(QWindow* window) {
 
 void clearSystemTitle(QWindow* window) {
     if (!window || !window->handle()) return;
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        // The title goes to the compositor when the window is shown, as a C
+        // string: a lone NUL makes it the empty title Qt will not send.
+        window->setTitle(QString(QChar(0)));
+        return;
+    }
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     if (xcb_connection_t* connection = x11 ? x11->connection() : nullptr) {  // none offscreen
         const auto xid = static_cast<xcb_window_t>(window->winId());
