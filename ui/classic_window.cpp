@@ -1,5 +1,6 @@
 #include "classic_window.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QMouseEvent>
@@ -65,10 +66,22 @@ void ClassicWindow::resizeEvent(QResizeEvent*) {
     if (own_) client_->setGeometry(rect().adjusted(border(), border() + caption(), -border(), -border()));
 }
 
-// Dialogs have no taskbar button of their own.
+// Dialogs have no taskbar button of their own: where the desktop needs it,
+// a dialog about to show is owned by the game's window open beside it (the
+// board).
 void ClassicWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (frame_ == Frame::Dialog) keepDialogOffTaskbar(this);
+    if (frame_ != Frame::Dialog || !dialogsNeedOwner()) return;
+    QWidget* owner = QApplication::activeWindow();
+    if (!owner || owner == this) {
+        owner = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w != this && w->isVisible() && w->windowType() == Qt::Window) owner = w;
+    }
+    if (!owner) return;
+    winId();
+    owner->winId();
+    windowHandle()->setTransientParent(owner->windowHandle());
 }
 
 void ClassicWindow::changeEvent(QEvent* event) {

@@ -5,7 +5,6 @@
 #pragma once
 
 class QByteArray;
-class QWidget;
 class QWindow;
 
 namespace mud::ui {
@@ -24,9 +23,10 @@ void clearSystemTitle(QWindow* window);
 // Only X11 and Windows tell; elsewhere it is false.
 bool isPressElsewhere(const QByteArray& eventType, void* message, const QWindow* except);
 
-// Where the desktop gives every unowned window a taskbar button (Windows),
-// lets a dialog that is about to show go without one, as the classic
-// desktop's dialogs do; elsewhere the window manager decides.
-void keepDialogOffTaskbar(QWidget* dialog);
+// Whether the desktop gives every unowned window a taskbar button and lets
+// it be minimized on its own (Windows, Wayland compositors): there a dialog
+// is owned by the window it opens over, as the classic desktop's dialogs
+// are; elsewhere (X11) the window manager decides.
+bool dialogsNeedOwner();
 
 }  // namespace mud::ui

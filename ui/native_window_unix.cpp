@@ -86,7 +86,8 @@ bool isPressElsewhere(const QByteArray& eventType, void* message, const QWindow*
     return false;
 }
 
-// The window manager decides which windows have taskbar entries.
-void keepDialogOffTaskbar(QWidget*) {}
+// A Wayland compositor keeps an owned dialog above its owner, off the
+// taskbar and minimized only with it; X11's window manager decides alone.
+bool dialogsNeedOwner() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
 
 }  // namespace mud::ui

@@ -1,8 +1,6 @@
 #include "native_window.h"
 
-#include <QApplication>
 #include <QGuiApplication>
-#include <QWidget>
 #include <QWindow>
 
 #include <windows.h>
@@ -33,19 +31,7 @@ bool isPressElsewhere(const QByteArray& eventType, void* message, const QWindow*
     }
 }
 
-// A window the desktop knows only by its owner has no taskbar button: the
-// dialog is owned by the game's window that is open beside it (the board).
-void keepDialogOffTaskbar(QWidget* dialog) {
-    QWidget* owner = QApplication::activeWindow();
-    if (!owner || owner == dialog) {
-        owner = nullptr;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w != dialog && w->isVisible() && w->windowType() == Qt::Window) owner = w;
-    }
-    if (!owner) return;
-    dialog->winId();
-    owner->winId();
-    dialog->windowHandle()->setTransientParent(owner->windowHandle());
-}
+// A window the desktop knows only by its owner has no taskbar button.
+bool dialogsNeedOwner() { return true; }
 
 }  // namespace mud::ui

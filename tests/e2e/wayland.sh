@@ -30,6 +30,12 @@ face_before=$(count 224,224,224)
 xdotool key Return                    # "Provera" has the focus
 hint_open() { shot && [ "$(count 224,224,224)" -gt $((face_before + 15000)) ]; }
 wait_for 10 hint_open || fail "Enter on Provera opened no hint window"
+# Owned by the board, so that the compositor keeps it above the board and
+# off the taskbar.
+toplevel() { grep -o "xdg_toplevel@[0-9]*\.set_title(\"$1\")" "$WORK/game.log" | tail -1 | cut -d. -f1; }
+board=$(toplevel "Dazazirezir uraruvivo") hint=$(toplevel " Informacija")
+grep -q "$hint\.set_parent($board)" "$WORK/game.log" \
+    || fail "the hint window ($hint) is not owned by the board ($board)"
 xdotool key Return                    # "Izlaz"
 hint_closed() { shot && [ "$(count 224,224,224)" -lt $((face_before + 5000)) ]; }
 wait_for 10 hint_closed || fail "Enter did not close the hint window"
