@@ -1,9 +1,9 @@
 #include "program_end.h"
 
-#include <QGuiApplication>
-
 #include <cstdio>
 #include <cstdlib>
+
+#include "native_window.h"
 
 namespace mud::app {
 
@@ -15,7 +15,7 @@ namespace mud::app {
 // few. With the board closed and the event loop done, leave before that
 // teardown; the compositor cleans up after a client that leaves.
 int endProgram(int status) {
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+    if (ui::onWayland()) {
         std::fflush(nullptr);
         std::_Exit(status);
     }

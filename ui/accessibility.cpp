@@ -89,10 +89,7 @@ public:
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
         s.expandable = true;
-        // Asked without making the popup: every popup made would add its
-        // own events to each change of the lists.
-        const auto* view = list()->findChild<QAbstractItemView*>();
-        s.expanded = view && view->isVisible();
+        s.expanded = popupShown();
         s.hasPopup = true;
         return s;
     }
@@ -127,6 +124,12 @@ public:
 private:
     QComboBox* list() const { return static_cast<QComboBox*>(widget()); }
     QString shownText() const { return list()->currentIndex() == 0 ? kNotChosen : list()->currentText(); }
+    // Asked without making the popup: every popup made would add its own
+    // events to each change of the lists.
+    bool popupShown() const {
+        const auto* view = list()->findChild<QAbstractItemView*>();
+        return view && view->isVisible();
+    }
 
     void valueChanged() {
         const QString now = shownText();
@@ -134,8 +137,7 @@ private:
         shown_ = now;
         // A choice made in the popup is read with the list as the focus
         // comes back to it: told again, it would be heard twice.
-        const auto* view = list()->findChild<QAbstractItemView*>();
-        if (backFromPopup_->now() || (view && view->isVisible())) return;
+        if (backFromPopup_->now() || popupShown()) return;
         // Told as new text at the start, selected as the field shows it: a
         // removal of the old text would be read out as a deleted selection.
         QAccessibleTextInsertEvent event(list(), 0, now);

@@ -1,7 +1,6 @@
 #include "classic_window.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
@@ -35,8 +34,7 @@ Qt::CursorShape cursorFor(Qt::Edges edges) {
 }  // namespace
 
 bool ClassicWindow::platformFramesNoWindows() {
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland")) ||
-           qEnvironmentVariableIsSet("MUD_OWN_FRAMES");  // to try the own frames anywhere
+    return onWayland() || qEnvironmentVariableIsSet("MUD_OWN_FRAMES");  // to try the own frames anywhere
 }
 
 ClassicWindow::ClassicWindow(Frame frame, Qt::WindowFlags systemFlags)

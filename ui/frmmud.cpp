@@ -267,8 +267,9 @@ QString frmMud::livesLeft() const {
 
 // The row of lives tells the count; a life lost is also said aloud.
 void frmMud::tellLives(bool lost) {
-    lives_->setAccessibleName(livesLeft());
-    if (lost) announcer_->say(livesLeft());
+    const QString left = livesLeft();
+    lives_->setAccessibleName(left);
+    if (lost) announcer_->say(left);
 }
 
 // A check in a lost round changes nothing, and says why.

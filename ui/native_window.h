@@ -1,13 +1,17 @@
 // What the window system knows of a window, one file for each (X11 and
-// Wayland on Linux, Windows): whether a shown window still
-// exists (another X11 client may destroy it without the program being
-// asked), the title an untitled window gets, and presses that Qt drops.
+// Wayland on Linux, Windows): whether a shown window still exists (another
+// X11 client may destroy it without the program being asked), the title an
+// untitled window gets, presses that Qt drops, and whether dialogs need an
+// owner.
 #pragma once
 
 class QByteArray;
 class QWindow;
 
 namespace mud::ui {
+
+// Whether the game runs natively on Wayland (Qt's wayland platforms).
+bool onWayland();
 
 // True only where the window system can tell, and says the window is gone.
 bool windowDestroyed(QWindow* window);

@@ -10,10 +10,19 @@
 
 namespace mud::ui {
 
-bool windowDestroyed(QWindow* window) {
+namespace {
+// The X server connection; none offscreen or on Wayland.
+xcb_connection_t* xcbConnection() {
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !window || !window->handle()) return false;
-    xcb_connection_t* connection = x11->connection();
+    return x11 ? x11->connection() : nullptr;
+}
+}  // namespace
+
+bool onWayland() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
+
+bool windowDestroyed(QWindow* window) {
+    xcb_connection_t* connection = xcbConnection();
+    if (!connection || !window || !window->handle()) return false;
     xcb_generic_error_t* error = nullptr;
     const auto cookie = xcb_get_window_attributes(connection, static_cast<xcb_window_t>(window->winId()));
     std::free(xcb_get_window_attributes_reply(connection, cookie, &error));
@@ -24,14 +33,13 @@ bool windowDestroyed(QWindow* window) {
 
 void clearSystemTitle(QWindow* window) {
     if (!window || !window->handle()) return;
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+    if (onWayland()) {
         // The title goes to the compositor when the window is shown, as a C
         // string: a lone NUL makes it the empty title Qt will not send.
         window->setTitle(QString(QChar(0)));
         return;
     }
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (xcb_connection_t* connection = x11 ? x11->connection() : nullptr) {  // none offscreen
+    if (xcb_connection_t* connection = xcbConnection()) {
         const auto xid = static_cast<xcb_window_t>(window->winId());
         auto atom = [connection](const char* name) {
             const auto cookie = xcb_intern_atom(connection, 0, uint16_t(std::strlen(name)), name);
@@ -58,8 +66,7 @@ xcb_window_t pressedWindow(const xcb_generic_event_t* event) {
     default: return XCB_WINDOW_NONE;
     }
     static const uint8_t xinput = [] {
-        auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-        xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+        xcb_connection_t* connection = xcbConnection();
         if (!connection) return uint8_t(0);
         const char name[] = "XInputExtension";
         xcb_query_extension_reply_t* reply =
@@ -88,6 +95,6 @@ bool isPressElsewhere(const QByteArray& eventType, void* message, const QWindow*
 
 // A Wayland compositor keeps an owned dialog above its owner, off the
 // taskbar and minimized only with it; X11's window manager decides alone.
-bool dialogsNeedOwner() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
+bool dialogsNeedOwner() { return onWayland(); }
 
 }  // namespace mud::ui

@@ -12,6 +12,8 @@ namespace {
 bool nativeWindows() { return QGuiApplication::platformName() == QLatin1String("windows"); }
 }  // namespace
 
+bool onWayland() { return false; }
+
 // No other program can destroy the game's windows on Windows.
 bool windowDestroyed(QWindow*) { return false; }
 
