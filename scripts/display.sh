@@ -36,6 +36,18 @@ wait_for() {
     done
 }
 
+# wait_for_output SECONDS COMMAND...: like wait_for, printing what the
+# command printed when it succeeded.
+wait_for_output() {
+    local deadline=$((SECONDS + $1)) out
+    shift
+    until out=$("$@" 2>/dev/null); do
+        [ "$SECONDS" -ge "$deadline" ] && return 1
+        sleep 0.05
+    done
+    echo "$out"
+}
+
 # A window manager is running when the root window names its check window.
 wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
 

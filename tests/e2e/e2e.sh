@@ -65,13 +65,12 @@ xdotool search --onlyvisible --name '^ Informacija$' >/dev/null 2>&1 && fail "a 
 [ "$(pixel "$MAIN" $LIFE13_X $LIFE_Y)" != "$SILVER" ] || fail "a held Enter took more than one life"
 # A dialog is never lost: minimized, it comes back at a click or a key on
 # the board, restored and active, and the board takes none of that input.
-is_back() { xwininfo -id "$1" | grep -q IsViewable && [ "$(xdotool getactivewindow)" = "$1" ]; }
-is_minimized() { ! xwininfo -id "$1" | grep -q IsViewable; }
+is_back() { shown "$1" && [ "$(xdotool getactivewindow)" = "$1" ]; }
 click "$MAIN" 200 325                       # Provera
 INFO=$(wait_window '^ Informacija$') || fail "no hint window after a wrong check"
 for gesture in "click $MAIN 40 60" "xdotool key Return"; do   # the colour list of house 1; Enter on "Provera"
     xdotool windowminimize "$INFO"
-    wait_for 5 is_minimized "$INFO" || fail "the hint window could not be minimized"
+    wait_for 5 not_shown "$INFO" || fail "the hint window could not be minimized"
     $gesture
     wait_for 5 is_back "$INFO" || fail "after '$gesture' on the board the minimized hint window did not come back"
     sleep 0.3
@@ -123,8 +122,7 @@ wait_for 5 has_size "$AD" 529x391 || fail "dragging the corner gave $(client_siz
 wait_pixel "$AD" 500 370 "$BLUE" || fail "the blue area did not grow: $(pixel "$AD" 500 370)"
 [ "$(pixel "$AD" 366 296)" = "$izlaz_face" ] || fail "the controls moved when the window grew"
 click "$AD" 384 288                         # Izlaz
-for _ in $(seq 200); do xwininfo -id "$AD" 2>/dev/null | grep -q IsViewable || break; sleep 0.05; done
-xwininfo -id "$AD" 2>/dev/null | grep -q IsViewable && fail "the advert window did not close"
+wait_for 10 not_shown "$AD" || fail "the advert window did not close"
 [ "$(pixel "$MAIN" 80 290)" = "255,255,255" ] || fail "the side windows changed the round"
 note "ok"
 

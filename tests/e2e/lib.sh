@@ -2,10 +2,12 @@
 # the game started on it, and ways to click, look and wait.
 set -u
 
+# The game's own output, without the Wayland requests and events it logs.
+game_output() { grep -v '^\[ *[0-9.]*\] ' "$WORK/game.log"; }
+
 fail() {
     echo "FAIL: $*" >&2
-    # the game's own output, without the Wayland requests and events it logs
-    [ -s "${WORK:-}/game.log" ] && grep -v '^\[ *[0-9.]*\] ' "$WORK/game.log" | sed 's/^/  game: /' >&2
+    [ -s "${WORK:-}/game.log" ] && game_output | sed 's/^/  game: /' >&2
     exit 1
 }
 note() { echo "  $*"; }
@@ -26,15 +28,8 @@ start_game() {
 }
 
 # Waits (up to 10 s) for a visible window whose title matches; prints its id.
-wait_window() {
-    local id
-    for _ in $(seq 200); do
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.05
-    done
-    return 1
-}
+visible_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 | grep .; }
+wait_window() { wait_for_output 10 visible_window "$1"; }
 
 # Waits (up to 10 s) until no visible window matches the title.
 wait_gone() {
@@ -70,6 +65,8 @@ pixel() {
         sed -n '2s/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
 }
 
+shown() { xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
+not_shown() { ! shown "$1"; }
 client_size() { xwininfo -id "$1" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x" h}'; }
 has_size() { [ "$(client_size "$1")" = "$2" ]; }
 client_origin() { xwininfo -id "$1" | awk '/Absolute upper-left X:/{x=$4} /Absolute upper-left Y:/{y=$4} END{print x, y}'; }

@@ -72,7 +72,6 @@ game_windows() {
 in_taskbar() { ! xprop -id "$1" _NET_WM_STATE | grep -q SKIP_TASKBAR; }
 window_name() { xdotool getwindowname "$1" 2>/dev/null; }
 has_focus() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ] || [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
-not_shown() { ! xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
 
 # close_by KEY WINDOW NEXT: presses the key on a window that the key closes,
 # and lets it go only once the window has gone and the next window has the
@@ -85,16 +84,4 @@ close_by() {
     local closed=$?
     xdotool keyup "$1"
     return $closed
-}
-
-# wait_for_output SECONDS COMMAND...: like wait_for, printing what the
-# command printed when it succeeded.
-wait_for_output() {
-    local deadline=$((SECONDS + $1)) out
-    shift
-    until out=$("$@" 2>/dev/null); do
-        [ "$SECONDS" -ge "$deadline" ] && return 1
-        sleep 0.05
-    done
-    echo "$out"
 }
