@@ -180,7 +180,46 @@ QAccessibleInterface* gameInterface(const QString&, QObject* object) {
     return nullptr;
 }
 
+// While a change goes untold, the events its control sends of its value are
+// dropped; every other event goes on to where it would have gone.
+QObject* untold = nullptr;
+QAccessible::UpdateHandler passOn = nullptr;
+
+void dropUntold(QAccessibleEvent* event) {
+    switch (event->type()) {
+    case QAccessible::ValueChanged:
+    case QAccessible::NameChanged:
+    case QAccessible::TextInserted:
+    case QAccessible::TextRemoved:
+    case QAccessible::TextUpdated:
+        if (event->object() == untold) return;
+        break;
+    default:
+        break;
+    }
+    if (passOn) {
+        passOn(event);
+        return;
+    }
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(dropUntold);
+}
+
 }  // namespace
+
+void changeUntold(QWidget* control, const std::function<void()>& change) {
+    if (untold || !QAccessible::isActive()) {
+        change();
+        return;
+    }
+    untold = control;
+    passOn = QAccessible::installUpdateHandler(dropUntold);
+    change();
+    QAccessible::installUpdateHandler(passOn);
+    untold = nullptr;
+    passOn = nullptr;
+}
 
 void installAccessibility() {
     QAccessible::installFactory(gameInterface);

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <functional>
 
 namespace mud::ui {
 
@@ -13,6 +14,13 @@ namespace mud::ui {
 // tells its house and attribute, and its value as text. The game speaks
 // Serbian in Latin script, and says so.
 void installAccessibility();
+
+// Runs `change`, which sets the value of `control`, without telling screen
+// readers of it: for the rules' changes to lists that do not have the focus
+// (a new round, the reveal). Told, such changes come 25 at a time, and a
+// screen reader drops what is said in their flood; a list's value is read
+// when it is reached.
+void changeUntold(QWidget* control, const std::function<void()>& change);
 
 // What a list says while it shows the placeholder: a lone question mark is
 // not read out.

@@ -89,6 +89,7 @@ frmMud::frmMud(RandomSource& random, DialogOpener openDialog)
     setAccessibleDescription(ClueReader::help());
 
     game_.Form_Load();
+    tellLives(false);
 }
 
 void frmMud::buildHouse(int h) {
@@ -232,9 +233,15 @@ std::string frmMud::listText(int attribute, int house) const {
     return lists_[attribute][house]->currentText().toStdString();
 }
 
+// Only the rules set lists, many at a time: one without the focus changes
+// untold.
 void frmMud::setListText(int attribute, int house, const std::string& text) {
     QComboBox* list = lists_[attribute][house];
-    list->setCurrentIndex(list->findText(QString::fromStdString(text), Qt::MatchExactly | Qt::MatchCaseSensitive));
+    const int index = list->findText(QString::fromStdString(text), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (list->hasFocus())
+        list->setCurrentIndex(index);
+    else
+        changeUntold(list, [list, index] { list->setCurrentIndex(index); });
 }
 
 int frmMud::listIndex(int attribute, int house) const { return lists_[attribute][house]->currentIndex(); }
@@ -250,7 +257,7 @@ void frmMud::setPictureVisible(Picture picture, int index, bool visible) {
     case Picture::PaintedHouse: ImgKuB_[index]->setVisible(visible); break;
     case Picture::Life:
         imgZivot_[index]->setVisible(visible);
-        tellLives(!visible);
+        if (!visible) tellLives(true);  // a new round's lives are told once, all fifteen
         break;
     case Picture::SuccessPanel:
         fraOK_->setVisible(visible);
@@ -268,7 +275,7 @@ QString frmMud::livesLeft() const {
 // The row of lives tells the count; a life lost is also said aloud.
 void frmMud::tellLives(bool lost) {
     const QString left = livesLeft();
-    lives_->setAccessibleName(left);
+    if (lives_->accessibleName() != left) lives_->setAccessibleName(left);
     if (lost) announcer_->say(left);
 }
 
@@ -281,6 +288,7 @@ void frmMud::cmdProveri_Click() {
 void frmMud::cmdNovo_Click() {
     if (game_.busy()) return;
     game_.cmdNovo_Click();
+    tellLives(false);
     announcer_->sayAfterwards(QStringLiteral("Nova igra. ") + livesLeft());
 }
 

@@ -3,7 +3,8 @@
 # display's accessibility bus, its speech going to speech-dispatcher's dummy
 # output, and what it would say read from its debug log. Plays with the
 # keyboard alone: a list, a wrong check, the clue keys, "Ponovo", the hidden
-# reveal and a right check, and listens after each step.
+# reveal and a right check, a new round after it, a lost round and a new
+# round after that, and listens after each step.
 #   tests/e2e/on_display.sh --a11y bash tests/e2e/orca.sh PATH-TO-GAME
 set -u
 GAME=$1
@@ -140,5 +141,30 @@ key Tab "^Provera push button"
 key Return "Bravo! Rešili ste problem! Liste su zaključane\.$"
 once "Bravo!"
 echo "  a right check: the win is said once, with the lists locked"
+
+# "Ponovo" unlocks and clears the 25 lists at once: said all the same.
+new_round() {
+    key shift+Tab "^Ponovo push button"
+    key Return "Nova igra\. Preostalo života: 15\.?$"
+    once "Nova igra"
+    key Tab "^Provera push button"
+}
+new_round
+echo "  after the win, the new round is said once"
+
+for life in $(seq 14 -1 0); do
+    key Return "Nađena je greška!"
+    key Return "Preostalo života: $life\.?$"
+    [ "$life" -gt 0 ] && hear 10 "^Dazazirezir uraruvivo frame"
+done
+hear 10 "Nažalost"
+key Return "^Liste su zaključane\.$"
+hear 10 "^Dazazirezir uraruvivo frame"
+once "Liste su zaključane"
+key Return "^Igra je izgubljena\. Liste su zaključane\.$"
+once "Igra je izgubljena"
+echo "  a lost round: every life, the game over, the lock, and a check that does nothing"
+new_round
+echo "  after the loss, the new round is said once"
 
 echo "1 passed, 0 failed"
