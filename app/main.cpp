@@ -5,7 +5,7 @@
 #include "clock_random.h"
 #include "frmmud.h"
 #include "look.h"
-#include "program_end.h"
+#include "program.h"
 #include "version.h"
 #include "window_services.h"
 
@@ -21,5 +21,5 @@ int main(int argc, char** argv) {
     mud::app::ClockRandom random;
     mud::ui::frmMud window(random, &mud::app::openDialog);
     window.show();
-    return mud::app::endProgram(app.exec());
+    return mud::app::runProgram(app, window);
 }

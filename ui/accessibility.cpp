@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 
 #include "content.h"
+#include "screen_reader.h"
 
 namespace mud::ui {
 
@@ -243,6 +244,9 @@ void Announcer::say(const QString& sentence) {
     QAccessibleEvent named(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&named);
     show();
+    // Where the window system raises it as a notification, Qt's alert would
+    // only add a system sound.
+    if (notifyScreenReaders(this, sentence)) return;
     QAccessibleEvent alert(this, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
 }

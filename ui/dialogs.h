@@ -15,8 +15,12 @@ class frmInfo : public ClassicWindow {
 public:
     explicit frmInfo(const std::string& mainWindowTag);
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     void Form_Load(const std::string& code);
+    bool findingRaised_ = false;
     QLabel* heading_;
     QLabel* lblKuca_;
     QLabel* lblPit_;

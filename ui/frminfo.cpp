@@ -1,7 +1,10 @@
 #include "dialogs.h"
 
+#include <QEvent>
+
 #include "hint.h"
 #include "look.h"
+#include "screen_reader.h"
 
 namespace mud::ui {
 
@@ -40,6 +43,18 @@ void frmInfo::Form_Load(const std::string& code) {
     QString finding = QStringLiteral("Nađena je greška! Kuća broj: %1.").arg(lblKuca_->text());
     if (!lblPit_->text().isEmpty()) finding += QStringLiteral(" Pitanje: %1.").arg(lblPit_->text());
     heading_->setAccessibleName(finding);
+}
+
+// Where screen readers read only the title and the button of a dialog that
+// opens, the finding is raised once the window is shown and active: raised
+// earlier, it would be cut short by what they say of the window. (On
+// Windows the program may take the activation only after the window shows.)
+bool frmInfo::event(QEvent* event) {
+    const bool handled = ClassicWindow::event(event);
+    const bool opening = event->type() == QEvent::Show || event->type() == QEvent::ActivationChange;
+    if (opening && !findingRaised_ && isVisible() && isActiveWindow() && !dialogTextReadOnOpening())
+        findingRaised_ = notifyScreenReaders(this, heading_->accessibleName());
+    return handled;
 }
 
 }  // namespace mud::ui

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Runs a Qt Test program built for Windows under Wine, offscreen:
-#   wine_test.sh PREFIX PROGRAM.exe [ARG...]
+# Runs a Qt Test program built for Windows under Wine, offscreen, or with
+# --display on the windows platform on a private X display under openbox:
+#   wine_test.sh [--display] PREFIX PROGRAM.exe [ARG...]
 # Qt Test's output is lost when a Windows program writes to a pipe, so it
 # goes to a file, printed afterwards; the exit status is the program's.
 set -u
@@ -10,7 +11,13 @@ WORK=$(mktemp -d)
 . "$HERE/../../scripts/display.sh"
 . "$HERE/wine.sh"
 trap 'stop_wine; rm -rf "$WORK"' EXIT
-use_wine "$1"
+if [ "$1" = --display ]; then
+    shift
+    wine_on_display "$1"
+    export WINEQT_QPA_PLATFORM=windows
+else
+    use_wine "$1"
+fi
 shift
 # Offscreen, a static Qt for Windows reads its fonts from one folder.
 mkdir "$WORK/fonts"

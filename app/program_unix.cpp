@@ -1,9 +1,9 @@
-#include "program_end.h"
-
+#include <QApplication>
 #include <cstdio>
 #include <cstdlib>
 
 #include "native_window.h"
+#include "program.h"
 
 namespace mud::app {
 
@@ -14,7 +14,8 @@ namespace mud::app {
 // destructor waits for the thread. Under load it happens in one exit of a
 // few. With the board closed and the event loop done, leave before that
 // teardown; the compositor cleans up after a client that leaves.
-int endProgram(int status) {
+int runProgram(QApplication& app, QWidget&) {
+    const int status = app.exec();
     if (ui::onWayland()) {
         std::fflush(nullptr);
         std::_Exit(status);
