@@ -34,11 +34,13 @@ Qt::CursorShape cursorFor(Qt::Edges edges) {
 }  // namespace
 
 bool ClassicWindow::platformFramesNoWindows() {
-    return onWayland() || qEnvironmentVariableIsSet("MUD_OWN_FRAMES");  // to try the own frames anywhere
+    return windowsDrawOwnFrames() || qEnvironmentVariableIsSet("MUD_OWN_FRAMES");  // to try the own frames anywhere
 }
 
 ClassicWindow::ClassicWindow(Frame frame, Qt::WindowFlags systemFlags)
-    : frame_(frame), own_(frame == Frame::BorderOnly || platformFramesNoWindows()) {
+    : frame_(frame),
+      own_(frame == Frame::BorderOnly || platformFramesNoWindows()),
+      inPlace_(frame == Frame::Sizable && boardIsTheScreen()) {
     setWindowFlags(own_ ? (systemFlags & Qt::WindowType_Mask) | Qt::FramelessWindowHint : systemFlags);
     client_ = own_ ? new QWidget(this) : this;
     if (!own_) return;
@@ -128,7 +130,8 @@ void ClassicWindow::paintCaption(QPainter& p) const {
         const QBrush face = palette().button();
         qDrawWinButton(&p, r, palette(), sunken, &face);
         // The glyph, a pixel lower and to the right while pressed; the
-        // maximize box is offered disabled, etched as disabled text is.
+        // maximize box is offered disabled, etched as disabled text is (and
+        // so minimize, where the window stays in place).
         const QPoint o = r.topLeft() + (sunken ? QPoint(1, 1) : QPoint(0, 0));
         auto glyph = [&](QPoint at, const QColor& colour) {
             p.setPen(colour);
@@ -145,7 +148,7 @@ void ClassicWindow::paintCaption(QPainter& p) const {
                 p.fillRect(QRect(at + QPoint(4, 9), QSize(6, 2)), colour);
             }
         };
-        if (b == Button::Maximize) {
+        if (!offers(b)) {
             glyph(o + QPoint(1, 1), palette().color(QPalette::Light));
             glyph(o, palette().color(QPalette::Dark));
         } else {
@@ -168,6 +171,12 @@ QRect ClassicWindow::buttonRect(Button button) const {
     return {};
 }
 
+// Maximizing is shown but never offered; minimizing is, unless the window
+// stays in place.
+bool ClassicWindow::offers(Button button) const {
+    return button == Button::Close || (button == Button::Minimize && !inPlace_);
+}
+
 ClassicWindow::Button ClassicWindow::buttonAt(QPoint pos) const {
     for (Button b : {Button::Minimize, Button::Maximize, Button::Close})
         if (buttonRect(b).contains(pos)) return b;
@@ -176,7 +185,7 @@ ClassicWindow::Button ClassicWindow::buttonAt(QPoint pos) const {
 
 // On a sizing border, the edge under the pointer; near a corner, both of its edges.
 Qt::Edges ClassicWindow::edgesAt(QPoint pos) const {
-    if (frame_ == Frame::Dialog || rect().adjusted(border(), border(), -border(), -border()).contains(pos)) return {};
+    if (frame_ == Frame::Dialog || inPlace_ || rect().adjusted(border(), border(), -border(), -border()).contains(pos)) return {};
     Qt::Edges edges;
     if (pos.x() < kCornerReach) edges |= Qt::LeftEdge;
     else if (pos.x() >= width() - kCornerReach) edges |= Qt::RightEdge;
@@ -191,7 +200,7 @@ void ClassicWindow::mousePressEvent(QMouseEvent* event) {
     dragStart_ = event->globalPosition().toPoint();
     startGeometry_ = geometry();
     if (const Button b = buttonAt(pos); b != Button::None) {
-        if (b != Button::Maximize) pressed_ = b;  // maximizing is not offered
+        if (offers(b)) pressed_ = b;
         update();
         return;
     }
@@ -199,7 +208,7 @@ void ClassicWindow::mousePressEvent(QMouseEvent* event) {
         if (!windowHandle() || !windowHandle()->startSystemResize(edges)) dragging_ = edges;
         return;
     }
-    if (QRect(border(), border(), width() - 2 * border(), caption()).contains(pos))
+    if (!inPlace_ && QRect(border(), border(), width() - 2 * border(), caption()).contains(pos))
         moving_ = !windowHandle() || !windowHandle()->startSystemMove();
 }
 

@@ -47,11 +47,13 @@ private:
     int caption() const;
     QRect buttonRect(Button button) const;
     Button buttonAt(QPoint pos) const;
+    bool offers(Button button) const;
     Qt::Edges edgesAt(QPoint pos) const;
     void paintCaption(class QPainter& p) const;
 
     const Frame frame_;
     const bool own_;
+    const bool inPlace_;  // the board where it is the screen: not moved, resized or minimized
     QWidget* client_ = nullptr;
     Button pressed_ = Button::None;
     Qt::Edges dragging_;  // edges the window follows by itself

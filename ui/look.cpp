@@ -1,6 +1,8 @@
 #include "look.h"
 
 #include <QApplication>
+#include <QDirIterator>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QScreen>
@@ -36,6 +38,11 @@ void applyClassicLook(QApplication& app) {
     p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(128, 128, 128));
     p.setColor(QPalette::Disabled, QPalette::Text, QColor(128, 128, 128));
     app.setPalette(p);
+    // Where the system has no fonts of its own (the browser), the program
+    // carries Liberation Sans, which has Arial's metrics.
+    for (QDirIterator it(QStringLiteral(":/fonts/game")); it.hasNext();)
+        QFontDatabase::addApplicationFont(it.next());
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     app.setFont(arial(8.25));
     app.installEventFilter(new ClassicInput(&app));
 }

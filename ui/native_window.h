@@ -1,5 +1,5 @@
 // What the window system knows of a window, one file for each (X11 and
-// Wayland on Linux, Windows): whether a shown window still exists (another
+// Wayland on Linux, Windows, the browser): whether a shown window still exists (another
 // X11 client may destroy it without the program being asked), the title an
 // untitled window gets, presses that Qt drops, and whether dialogs need an
 // owner.
@@ -12,6 +12,16 @@ namespace mud::ui {
 
 // Whether the game runs natively on Wayland (Qt's wayland platforms).
 bool onWayland();
+
+// Whether no window manager draws the classic frames, so that the windows
+// draw their own: on Wayland, whose toolkits draw their own title bars, and
+// in the browser.
+bool windowsDrawOwnFrames();
+
+// Whether the board is the whole screen: in the browser the page gives it
+// an area of its own, the size of its frame, where it neither moves nor is
+// resized or minimized; the dialogs open over it.
+bool boardIsTheScreen();
 
 // True only where the window system can tell, and says the window is gone.
 bool windowDestroyed(QWindow* window);

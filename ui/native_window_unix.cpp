@@ -20,6 +20,10 @@ xcb_connection_t* xcbConnection() {
 
 bool onWayland() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
 
+bool windowsDrawOwnFrames() { return onWayland(); }
+
+bool boardIsTheScreen() { return false; }
+
 bool windowDestroyed(QWindow* window) {
     xcb_connection_t* connection = xcbConnection();
     if (!connection || !window || !window->handle()) return false;

@@ -14,6 +14,10 @@ bool nativeWindows() { return QGuiApplication::platformName() == QLatin1String("
 
 bool onWayland() { return false; }
 
+bool windowsDrawOwnFrames() { return false; }
+
+bool boardIsTheScreen() { return false; }
+
 // No other program can destroy the game's windows on Windows.
 bool windowDestroyed(QWindow*) { return false; }
 

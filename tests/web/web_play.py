@@ -1,0 +1,117 @@
+#!/usr/bin/python3
+"""Plays the game's web page in Debian's headless chromium:
+    web_play.py SITE-FOLDER
+The board paints at its size, a wrong check by the keyboard opens the hint
+and costs a life, the hidden reveal (without the browser's context menu)
+and a right check show the congratulation, the keys stay in the game but
+for the browser's own, and "Kraj" ends the game and the page says so."""
+import sys
+
+from browser import Browser, Failure, wait_for
+
+SILVER, NAVY, WHITE = (192, 192, 192), (0, 0, 128), (255, 255, 255)
+BORDER, CAPTION = 4, 18  # the board's own classic frame
+DIALOG_BORDER = 3
+
+
+class Board:
+    """The board in the page: its client area's pixels and clicks."""
+
+    def __init__(self, browser):
+        self.b = browser
+        left, top, self.width, self.height = wait_for("the board did not show", lambda: self.b.evaluate(
+            "(() => { const s = document.getElementById('screen'); if (!s || s.hidden) return null;"
+            " const r = s.getBoundingClientRect(); return [r.left, r.top, r.width, r.height]; })()"), seconds=60)
+        self.x, self.y = round(left) + BORDER, round(top) + BORDER + CAPTION
+
+    def pixel(self, x, y):
+        return self.b.pixel(self.x + x, self.y + y)
+
+    def wait_pixel(self, what, x, y, colour, equal=True, seconds=10):
+        wait_for(what, lambda: (self.pixel(x, y) == colour) == equal, seconds)
+
+    def click(self, x, y, button="left"):
+        self.b.click(self.x + x, self.y + y, button)
+
+    def dialog_caption(self, client_width, client_height):
+        """A pixel of the caption of a dialog centred over the board."""
+        width, height = client_width + 2 * DIALOG_BORDER, client_height + 2 * DIALOG_BORDER + CAPTION
+        return ((self.width - width) // 2 + DIALOG_BORDER + 40 - BORDER,
+                (self.height - height) // 2 + DIALOG_BORDER + 5 - BORDER - CAPTION)
+
+
+def check(condition, message):
+    if not condition:
+        raise Failure(message)
+
+
+def play(b):
+    b.send("Page.navigate", url=b.url)
+    board = Board(b)
+    print("the board")
+    check(b.evaluate("document.title") == "Dazazirezir uraruvivo", "the page's title is not the game's")
+    client = (board.width - 2 * BORDER, board.height - 2 * BORDER - CAPTION)
+    check(client == (511, 487), "the board's client area is %dx%d, not 511x487" % client)
+    board.wait_pixel("the board did not paint its silver ground", 250, 480, SILVER, seconds=30)
+    check(board.pixel(486, 287) != SILVER, "life 15 is not shown at start")
+    check(b.evaluate("document.activeElement.id") == "screen", "the game does not have the keyboard")
+    b.evaluate("window.keys = []; document.addEventListener('keydown', e => keys.push(e.key + ':' + e.defaultPrevented));"
+               "window.menus = []; document.addEventListener('contextmenu', e => menus.push(e.defaultPrevented));")
+
+    print("a wrong check by the keyboard")
+    hint = board.dialog_caption(169, 128)
+    b.key("Enter", vk=13, text="\r")  # "Provera" has the focus
+    board.wait_pixel("Enter on Provera opened no hint window", *hint, NAVY)
+    check(board.pixel(486, 287) != SILVER, "the life went before the hint was closed")
+    b.key("Enter", vk=13, text="\r")  # the hint's "Izlaz"
+    board.wait_pixel("Enter did not close the hint window", *hint, NAVY, equal=False)
+    board.wait_pixel("life 15 is still shown after the hint", 486, 287, SILVER)
+
+    print("the hidden reveal and a right check")
+    house1 = board.pixel(85, 40)  # the picture of house 1
+    board.click(437, 224, "right")  # the pet label of house 5
+    wait_for("the reveal did not paint house 1", lambda: board.pixel(85, 40) != house1)
+    check(b.evaluate("menus.length > 0 && menus.every(Boolean)"), "the browser's context menu was not held back")
+    b.key("Enter", vk=13, text="\r")
+    board.wait_pixel("a right check showed no congratulation", 74, 298, WHITE)
+
+    print("keys: the game's stay in the game, the browser's go to it")
+    b.evaluate("keys.length = 0")
+    b.key("Tab", vk=9)  # to "Reklama": the lists are locked
+    b.key("Tab", vk=9, modifiers=8)  # Shift+Tab: back to "Provera"
+    b.key("F5", vk=116)
+    b.key("=", code="Equal", vk=187, modifiers=2)  # Ctrl+=: zoom in
+    keys = b.evaluate("keys")
+    check(keys == ["Tab:true", "Tab:true", "F5:false", "=:false"], "the game took the browser's keys, or the"
+          " page the game's: %s" % keys)
+    check(b.evaluate("document.activeElement.id") == "screen", "Tab moved the keyboard out of the game")
+
+    print("Kraj")
+    b.key("Tab", vk=9)
+    b.key("Tab", vk=9)  # "Reklama", then "Kraj"
+    b.key("Enter", vk=13, text="\r")
+    wait_for("Kraj did not end the game", lambda: b.evaluate(
+        "!document.getElementById('ended').hidden && document.getElementById('screen').hidden"))
+    check("završena" in b.evaluate("document.getElementById('ended').textContent"), "the page does not say so")
+
+
+def main():
+    browser = None
+    try:
+        browser = Browser(sys.argv[1])
+        play(browser)
+    except Failure as failure:
+        print("FAIL: %s" % failure, file=sys.stderr)
+        if browser:
+            for line in browser.console()[-15:]:
+                print("  page: " + line, file=sys.stderr)
+        return 1
+    finally:
+        if browser:
+            browser.close()
+    print("1 passed, 0 failed")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

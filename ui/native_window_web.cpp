@@ -1,0 +1,21 @@
+#include "native_window.h"
+
+namespace mud::ui {
+
+// In the browser the windows live in one canvas on the page: no window
+// manager, no taskbar, no other program's windows.
+bool onWayland() { return false; }
+
+bool windowsDrawOwnFrames() { return true; }
+
+bool boardIsTheScreen() { return true; }
+
+bool windowDestroyed(QWindow*) { return false; }
+
+void clearSystemTitle(QWindow*) {}
+
+bool isPressElsewhere(const QByteArray&, void*, const QWindow*) { return false; }
+
+bool dialogsNeedOwner() { return false; }
+
+}  // namespace mud::ui
