@@ -162,6 +162,11 @@ class Browser:
         self.send("Input.dispatchKeyEvent", **common, **typed)
         self.send("Input.dispatchKeyEvent", type="keyUp", **common)
 
+    def drag(self, x, y, to_x, to_y):
+        self.send("Input.dispatchMouseEvent", type="mousePressed", x=x, y=y, button="left", clickCount=1)
+        self.send("Input.dispatchMouseEvent", type="mouseMoved", x=to_x, y=to_y, button="left", buttons=1)
+        self.send("Input.dispatchMouseEvent", type="mouseReleased", x=to_x, y=to_y, button="left", clickCount=1)
+
     def click(self, x, y, button="left"):
         for kind in ("mouseMoved", "mousePressed", "mouseReleased"):
             self.send("Input.dispatchMouseEvent", type=kind, x=x, y=y, button="none" if kind == "mouseMoved"

@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Plays the game's web page in Debian's headless chromium:
     web_play.py SITE-FOLDER
-The board paints at its size, a wrong check by the keyboard opens the hint
+The board paints at its size and stays in place, a wrong check by the keyboard opens the hint
 and costs a life, the hidden reveal (without the browser's context menu)
 and a right check show the congratulation, the keys stay in the game but
 for the browser's own, and "Kraj" ends the game and the page says so."""
@@ -55,6 +55,9 @@ def play(b):
     board.wait_pixel("the board did not paint its silver ground", 250, 480, SILVER, seconds=30)
     check(board.pixel(486, 287) != SILVER, "life 15 is not shown at start")
     check(b.evaluate("document.activeElement.id") == "screen", "the game does not have the keyboard")
+    # The board is the page's game area: dragging its caption leaves it there.
+    b.drag(board.x + 200, board.y - 9, board.x + 260, board.y + 60)
+    check(board.pixel(200, -9) == NAVY and board.pixel(250, 480) == SILVER, "the board moved in the page")
     b.evaluate("window.keys = []; document.addEventListener('keydown', e => keys.push(e.key + ':' + e.defaultPrevented));"
                "window.menus = []; document.addEventListener('contextmenu', e => menus.push(e.defaultPrevented));")
 
