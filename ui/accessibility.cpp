@@ -210,7 +210,7 @@ void dropUntold(QAccessibleEvent* event) {
 }  // namespace
 
 void changeUntold(QWidget* control, const std::function<void()>& change) {
-    if (untold || !QAccessible::isActive()) {
+    if (untold || control->hasFocus() || !QAccessible::isActive()) {
         change();
         return;
     }

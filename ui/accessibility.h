@@ -16,10 +16,10 @@ namespace mud::ui {
 void installAccessibility();
 
 // Runs `change`, which sets the value of `control`, without telling screen
-// readers of it: for the rules' changes to lists that do not have the focus
-// (a new round, the reveal). Told, such changes come 25 at a time, and a
-// screen reader drops what is said in their flood; a list's value is read
-// when it is reached.
+// readers of it unless the control has the focus: for the rules' changes to
+// the lists (a new round, the reveal). Told, such changes come 25 at a time,
+// and a screen reader drops what is said in their flood; a list's value is
+// read when it is reached.
 void changeUntold(QWidget* control, const std::function<void()>& change);
 
 // What a list says while it shows the placeholder: a lone question mark is

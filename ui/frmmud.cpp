@@ -233,15 +233,11 @@ std::string frmMud::listText(int attribute, int house) const {
     return lists_[attribute][house]->currentText().toStdString();
 }
 
-// Only the rules set lists, many at a time: one without the focus changes
-// untold.
+// Only the rules set lists, many at a time: untold but for the focused one.
 void frmMud::setListText(int attribute, int house, const std::string& text) {
     QComboBox* list = lists_[attribute][house];
     const int index = list->findText(QString::fromStdString(text), Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (list->hasFocus())
-        list->setCurrentIndex(index);
-    else
-        changeUntold(list, [list, index] { list->setCurrentIndex(index); });
+    changeUntold(list, [list, index] { list->setCurrentIndex(index); });
 }
 
 int frmMud::listIndex(int attribute, int house) const { return lists_[attribute][house]->currentIndex(); }
