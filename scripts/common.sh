@@ -28,7 +28,9 @@ install_missing() {
     fi
     echo "Installing: ${missing[*]}"
     export DEBIAN_FRONTEND=noninteractive
-    apt-get update
+    # A registry may serve a stale list for a while (a mirror mid-sync); what
+    # can be installed from the others still is, and apt names what cannot.
+    apt-get update || echo "Some package lists could not be fetched; going on with the others." >&2
     apt-get install -y --no-install-recommends "${missing[@]}"
 }
 

@@ -6,6 +6,10 @@
 # takes it all away again.
 set -u
 SETUP=$(realpath "$2")
+if ! dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q "install ok installed"; then
+    echo "SKIPPED: the installer is a 32-bit program, and wine32 (i386) is not installed"
+    exit 77
+fi
 . "$(dirname "$0")/../e2e/lib.sh"
 . "$(dirname "$0")/wine.sh"
 wine_on_display "$1"
