@@ -14,6 +14,7 @@
 #include "classic_input.h"
 #include "classic_window.h"
 #include "classic_style.h"
+#include "touch_hold.h"
 #include "twips.h"
 
 namespace mud::ui {
@@ -45,6 +46,7 @@ void applyClassicLook(QApplication& app) {
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     app.setFont(arial(8.25));
     app.installEventFilter(new ClassicInput(&app));
+    app.installEventFilter(new TouchHold(&app));
 }
 
 QFont arial(double points, bool bold) {

@@ -22,7 +22,7 @@ const QColor kAdvertBlue(62, 119, 190);
 
 // The classic desktop colours (button face silver, window background white),
 // Qt's classic 3-D style, the font everything falls back to, and the classic
-// answers to keys and the wheel.
+// answers to keys, the wheel and a held touch.
 void applyClassicLook(QApplication& app);
 
 // Arial at a size in points, laid out at 96 dpi: 8.25 pt is 11 pixels.
