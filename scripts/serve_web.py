@@ -10,7 +10,8 @@ import sys
 class Handler(http.server.SimpleHTTPRequestHandler):
     # Browsers compile WebAssembly while it downloads only when it comes as such.
     extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
-                      ".wasm": "application/wasm", ".js": "text/javascript", ".html": "text/html; charset=utf-8"}
+                      ".wasm": "application/wasm", ".js": "text/javascript", ".html": "text/html; charset=utf-8",
+                      ".webmanifest": "application/manifest+json", ".png": "image/png"}
 
     def log_message(self, *args):
         pass

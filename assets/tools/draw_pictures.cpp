@@ -239,14 +239,17 @@ QByteArray icoFile(const QList<QImage>& images) {
 }
 
 // 16, 22 and 24 reduced from the drawing; 32 the drawing itself; 48 the 24
-// doubled; 64, 128 and 256 the drawing by whole factors, square pixels all.
+// doubled; 64, 128, 256 (and the web page's 192 and 512) the drawing by
+// whole factors, square pixels all.
 bool writeIcons(const QDir& out) {
     const QImage drawing = QImage(out.filePath("icon.xpm")).convertToFormat(QImage::Format_ARGB32);
     const QImage at24 = reduced(drawing, 24);
     const QList<QImage> icons = {reduced(drawing, 16), reduced(drawing, 22), at24,       drawing,
                                  grown(at24, 2),       grown(drawing, 2),    grown(drawing, 4), grown(drawing, 8)};
+    // The web page's two, for phones' home screens and app lists.
+    const QList<QImage> webIcons = {grown(drawing, 6), grown(drawing, 16)};
     out.mkpath(QStringLiteral("icons"));
-    for (const QImage& icon : icons)
+    for (const QImage& icon : icons + webIcons)
         if (!icon.save(out.filePath(QStringLiteral("icons/mudrovan-%1.png").arg(icon.width())))) return false;
     QFile ico(out.filePath(QStringLiteral("mudrovan.ico")));
     return ico.open(QIODevice::WriteOnly) && ico.write(icoFile(icons)) > 0;

@@ -7,8 +7,11 @@
 
 namespace {
 
+// A picture the program carries, or else one of the assets' files (the web
+// page's icons).
 QImage load(const char* name) {
     QImage img(QStringLiteral(":/pictures/") + QLatin1String(name));
+    if (img.isNull()) img.load(QStringLiteral(MUD_ASSETS_DIR "/") + QLatin1String(name));
     if (img.isNull()) qFatal("picture %s is missing", name);
     return img.convertToFormat(QImage::Format_ARGB32);
 }
@@ -132,7 +135,7 @@ private slots:
     void iconSizes_data() {
         QTest::addColumn<int>("size");
         QTest::addColumn<int>("from");
-        for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        for (int size : {16, 22, 24, 32, 48, 64, 128, 192, 256, 512})
             QTest::addRow("%d", size) << size << (size == 48 ? 24 : size > 32 ? 32 : 0);
     }
     void iconSizes() {

@@ -31,7 +31,7 @@ def wait_for(what, probe, seconds=10, step=0.05):
     while True:
         try:
             found = probe()
-        except (OSError, ValueError, KeyError):
+        except (OSError, ValueError, KeyError, Failure):
             found = None
         if found:
             return found
@@ -92,12 +92,7 @@ class Browser:
         chromium = shutil.which("chromium")
         if not chromium:
             raise Failure("chromium is missing: run ./web.sh test, which installs it")
-        self.server = subprocess.Popen([sys.executable, os.path.join(ROOT, "scripts", "serve_web.py"), site],
-                                       stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
-        self.url = self.server.stdout.readline().strip()
-        if not self.url.startswith("http://127.0.0.1:"):
-            raise Failure("the web server did not start")
-        wait_for("the web server does not answer", lambda: urllib.request.urlopen(self.url, timeout=2).status == 200)
+        self.serve(site)
         profile = os.path.join(self.work, "profile")
         self.chromium = subprocess.Popen([
             chromium, "--headless=new", "--no-sandbox", "--use-angle=swiftshader", "--enable-unsafe-swiftshader",
@@ -118,6 +113,21 @@ class Browser:
         self.send("Page.enable")
         self.send("Runtime.enable")
 
+    def serve(self, site, port=0):
+        """Serves the site on 127.0.0.1 (a free port unless told) and sets url."""
+        self.server = subprocess.Popen([sys.executable, os.path.join(ROOT, "scripts", "serve_web.py"), site,
+                                        str(port)], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+        self.url = self.server.stdout.readline().strip()
+        if not self.url.startswith("http://127.0.0.1:"):
+            raise Failure("the web server did not start")
+        wait_for("the web server does not answer", lambda: urllib.request.urlopen(self.url, timeout=2).status == 200)
+
+    def stop_serving(self):
+        """Stops the web server: the network is gone for the page."""
+        if self.server and self.server.poll() is None:
+            self.server.kill()
+            self.server.wait()
+
     def send(self, method, **params):
         """Sends a DevTools command and returns its result."""
         self.next_id += 1
@@ -136,8 +146,10 @@ class Browser:
             raise Failure("%s: %s" % (method, answer["error"].get("message")))
         return answer.get("result", {})
 
-    def evaluate(self, expression):
-        result = self.send("Runtime.evaluate", expression=expression, returnByValue=True)
+    def evaluate(self, expression, wait=False):
+        """The value of a JavaScript expression in the page (once its promise
+        has settled, with `wait`)."""
+        result = self.send("Runtime.evaluate", expression=expression, returnByValue=True, awaitPromise=wait)
         if "exceptionDetails" in result:
             raise Failure("the page could not evaluate %s" % expression)
         return result["result"].get("value")
@@ -172,6 +184,32 @@ class Browser:
             self.send("Input.dispatchMouseEvent", type=kind, x=x, y=y, button="none" if kind == "mouseMoved"
                       else button, clickCount=0 if kind == "mouseMoved" else 1)
 
+    def reload(self):
+        """Loads the page again, as the reload button does, and waits until the old one has gone."""
+        self.evaluate("window.leaving = true")
+        self.send("Page.reload")
+        wait_for("the page did not load again", lambda: self.evaluate("window.leaving === undefined"), seconds=30)
+
+    def screenshot(self):
+        """The page as the screen shows it now, in device pixels: rows of (r, g, b)."""
+        return decode_png(base64.b64decode(self.send("Page.captureScreenshot", format="png")["data"]))
+
+    def emulate_phone(self, width, height, ratio=3):
+        """A phone's screen (CSS pixels, portrait when taller than wide) with
+        its pixel ratio, played by touch; called again, the phone turns."""
+        landscape = width > height
+        self.send("Emulation.setDeviceMetricsOverride", width=width, height=height, deviceScaleFactor=ratio,
+                  mobile=True, screenOrientation={"type": "landscapePrimary" if landscape else "portraitPrimary",
+                                                  "angle": 90 if landscape else 0})
+        self.send("Emulation.setTouchEmulationEnabled", enabled=True, maxTouchPoints=5)
+
+    def touch(self, x, y, hold=0.0):
+        """A finger down at (x, y) of the page's layout, up again after `hold` seconds."""
+        self.send("Input.dispatchTouchEvent", type="touchStart", touchPoints=[{"x": x, "y": y}])
+        if hold:
+            time.sleep(hold)
+        self.send("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
+
     def close(self):
         if self.socket:
             try:
@@ -187,8 +225,26 @@ class Browser:
                     break
                 except (ProcessLookupError, subprocess.TimeoutExpired):
                     pass
-        if self.server and self.server.poll() is None:
-            self.server.kill()
-            self.server.wait()
+        self.stop_serving()
         self.loop.close()
         shutil.rmtree(self.work, ignore_errors=True)
+
+
+def run(play):
+    """Runs play(browser, site) on the site given on the command line, in a
+    browser that is stopped afterwards; reports as the other tests do."""
+    browser = None
+    try:
+        browser = Browser(sys.argv[1])
+        play(browser, sys.argv[1])
+    except Failure as failure:
+        print("FAIL: %s" % failure, file=sys.stderr)
+        if browser:
+            for line in browser.console()[-15:]:
+                print("  page: " + line, file=sys.stderr)
+        return 1
+    finally:
+        if browser:
+            browser.close()
+    print("1 passed, 0 failed")
+    return 0

@@ -7,7 +7,7 @@ and a right check show the congratulation, the keys stay in the game but
 for the browser's own, and "Kraj" ends the game and the page says so."""
 import sys
 
-from browser import Browser, Failure, wait_for
+from browser import Failure, run, wait_for
 
 SILVER, NAVY, WHITE = (192, 192, 192), (0, 0, 128), (255, 255, 255)
 BORDER, CAPTION = 4, 18  # the board's own classic frame
@@ -45,7 +45,7 @@ def check(condition, message):
         raise Failure(message)
 
 
-def play(b):
+def play(b, site):
     b.send("Page.navigate", url=b.url)
     board = Board(b)
     print("the board")
@@ -98,23 +98,5 @@ def play(b):
     check("završena" in b.evaluate("document.getElementById('ended').textContent"), "the page does not say so")
 
 
-def main():
-    browser = None
-    try:
-        browser = Browser(sys.argv[1])
-        play(browser)
-    except Failure as failure:
-        print("FAIL: %s" % failure, file=sys.stderr)
-        if browser:
-            for line in browser.console()[-15:]:
-                print("  page: " + line, file=sys.stderr)
-        return 1
-    finally:
-        if browser:
-            browser.close()
-    print("1 passed, 0 failed")
-    return 0
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(run(play))
