@@ -226,6 +226,7 @@ void installAccessibility() {
     QAccessible::installFactory(gameInterface);
     // Screen readers ask the application for its language to choose a voice.
     QLocale::setDefault(QLocale(QLocale::Serbian, QLocale::LatinScript, QLocale::Serbia));
+    connectScreenReaders();
 }
 
 Announcer::Announcer(QWidget* window) : QWidget(new StatusLine(window)) {

@@ -1,12 +1,16 @@
-// How a sentence reaches screen readers where the window system has a way of
-// its own, one file for each: on Windows a UI Automation notification; on
-// Linux (and in the browser) Qt's accessibility events carry everything.
+// How the game reaches screen readers, one file for each platform: on Linux
+// Qt's accessibility events carry everything; on Windows a sentence goes as
+// a UI Automation notification; in the browser, where Qt has no bridge, the
+// page is told the focused control and every sentence.
 #pragma once
 
 class QString;
 class QWidget;
 
 namespace mud::ui {
+
+// Connects the accessibility layer to screen readers where Qt does not.
+void connectScreenReaders();
 
 // Raises `sentence` as a notification of the window that holds `widget`.
 // False where the window system has no such way, or cannot now: the

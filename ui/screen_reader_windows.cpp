@@ -9,6 +9,8 @@
 
 namespace mud::ui {
 
+void connectScreenReaders() {}
+
 namespace {
 
 HMODULE automationCore() {

@@ -1,104 +1,11 @@
 #!/usr/bin/env bash
-# A round by ear, with the real screen reader: Debian's Orca on the private
-# display's accessibility bus, its speech going to speech-dispatcher's dummy
-# output, and what it would say read from its debug log. Plays with the
-# keyboard alone: a list, a wrong check, the clue keys, "Ponovo", the hidden
-# reveal and a right check, a new round after it, a lost round and a new
-# round after that, and listens after each step.
+# A round by ear, with the real screen reader (tests/e2e/orca_lib.sh). Plays
+# with the keyboard alone: a list, a wrong check, the clue keys, "Ponovo",
+# the hidden reveal and a right check, a new round after it, a lost round
+# and a new round after that, and listens after each step.
 #   tests/e2e/on_display.sh --a11y bash tests/e2e/orca.sh PATH-TO-GAME
-set -u
 GAME=$1
-WORK=$(mktemp -d)
-LOG=$WORK/orca.log
-ORCA_PID= GAME_PID= SPEECHD_PID=
-
-# Every phrase Orca has spoken so far, one a line.
-said() { sed -n "s/^.*SPEECH OUTPUT: '\(.*\)' *[[{].*$/\1/p" "$LOG" 2>/dev/null; }
-
-fail() {
-    echo "FAIL: $*" >&2
-    if [ -s "$LOG" ]; then
-        echo "  Orca said, last:" >&2
-        said | tail -25 | sed 's/^/    /' >&2
-    fi
-    exit 1
-}
-
-# Orca on SIGTERM may wait for a program that has gone: it gets five seconds.
-stop() {
-    local pid
-    [ -n "$ORCA_PID" ] && kill "$ORCA_PID" 2>/dev/null
-    for _ in $(seq 100); do kill -0 "$ORCA_PID" 2>/dev/null || break; sleep 0.05; done
-    SPEECHD_PID=$(cat "$XDG_RUNTIME_DIR/speech-dispatcher/pid/speech-dispatcher.pid" 2>/dev/null)
-    for pid in $ORCA_PID $SPEECHD_PID $GAME_PID; do kill -9 "$pid" 2>/dev/null; done
-    wait 2>/dev/null
-    [ -n "${KEEP_ORCA_LOG:-}" ] && cp "$LOG" "$KEEP_ORCA_LOG"
-    rm -rf "$WORK"
-}
-trap stop EXIT
-
-command -v orca >/dev/null || fail "orca is missing: run ./test.sh, which installs it"
-[ -n "${XDG_RUNTIME_DIR:-}" ] || fail "run this inside tests/e2e/on_display.sh --a11y"
-
-# Orca's own home: default settings, speech to the dummy module, sound to
-# nowhere, and its debug log written line by line so that it can be polled
-# (Orca opens it buffered; this changes nothing it says).
-ORCA_HOME=$WORK/home
-mkdir -p "$ORCA_HOME/.config/speech-dispatcher" "$WORK/python"
-cat >"$ORCA_HOME/.config/speech-dispatcher/speechd.conf" <<'EOF'
-AudioOutputMethod "libao"
-AddModule "dummy" "sd_dummy" "dummy.conf"
-DefaultModule dummy
-EOF
-echo "default_driver=null" >"$ORCA_HOME/.libao"
-cat >"$WORK/python/usercustomize.py" <<'EOF'
-import builtins, os
-_open, _log = builtins.open, os.environ.get("ORCA_DEBUG_LOG")
-def _line_buffered(file, mode="r", *args, **kwargs):
-    if file == _log and "w" in mode:
-        return _open(file, mode, 1)
-    return _open(file, mode, *args, **kwargs)
-builtins.open = _line_buffered
-EOF
-
-# hear SECONDS PATTERN: waits until Orca has said, since the last mark, a
-# phrase matching the extended regular expression.
-MARK=0
-mark() { MARK=$(said | wc -l); }
-heard_since() { said | tail -n +$((MARK + 1)) | grep -cE -- "$1"; }
-hear() {
-    local deadline=$((SECONDS + $1))
-    until [ "$(heard_since "$2")" -gt 0 ]; do
-        [ "$SECONDS" -ge "$deadline" ] && fail "Orca did not say /$2/"
-        kill -0 "$ORCA_PID" 2>/dev/null || fail "Orca has stopped"
-        sleep 0.05
-    done
-}
-# key KEY PATTERN: presses a key and waits for Orca to say the phrase.
-key() { mark; xdotool key "$1"; hear 10 "$2"; }
-# Everything before is spoken once Orca has echoed a key pressed now: it
-# handles keys and the game's events in one queue.
-settle() { key shift "shift"; }
-# once PATTERN: Orca said the phrase exactly once since the mark before the
-# last step (settled first).
-once() {
-    local mark=$MARK n
-    settle
-    MARK=$mark
-    n=$(heard_since "$1")
-    [ "$n" -eq 1 ] || fail "Orca said /$1/ $n times, not once"
-}
-
-env HOME="$ORCA_HOME" XDG_CONFIG_HOME="$ORCA_HOME/.config" XDG_DATA_HOME="$ORCA_HOME/.local/share" \
-    XDG_CACHE_HOME="$ORCA_HOME/.cache" PYTHONPATH="$WORK/python" ORCA_DEBUG_LOG="$LOG" \
-    orca --replace -u "$ORCA_HOME/orca" --debug-file="$LOG" >"$WORK/orca.out" 2>&1 &
-ORCA_PID=$!
-for _ in $(seq 600); do
-    [ "$(heard_since 'Screen reader on')" -gt 0 ] && break
-    kill -0 "$ORCA_PID" 2>/dev/null || fail "Orca did not start: $(tail -3 "$WORK/orca.out")"
-    sleep 0.05
-done
-[ "$(heard_since 'Screen reader on')" -gt 0 ] || fail "Orca did not start within 30 s: $(tail -3 "$WORK/orca.out")"
+. "$(dirname "$0")/orca_lib.sh"
 
 mark
 "$GAME" >"$WORK/game.log" 2>&1 &
