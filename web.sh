@@ -15,7 +15,10 @@ MODE=${1:-build}
 [ $# -gt 0 ] && shift
 
 WEB_PACKAGES=(cmake make patch xz-utils dpkg-dev qt6-base-dev qt6-base-dev-tools emscripten fonts-liberation)
-WEB_TEST_PACKAGES=(chromium python3-websockets)
+# The tests: chromium, driven through its DevTools protocol; for the screen
+# reader's round, a private X display with the accessibility bus, and Orca.
+WEB_TEST_PACKAGES=(chromium python3-websockets xvfb openbox xdotool x11-utils procps
+                   dbus-daemon dbus-bin at-spi2-core orca)
 [ "$MODE" = test ] && WEB_PACKAGES+=("${WEB_TEST_PACKAGES[@]}")
 install_missing "${WEB_PACKAGES[@]}"
 

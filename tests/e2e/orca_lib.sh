@@ -10,8 +10,9 @@ WORK=$(mktemp -d)
 LOG=$WORK/orca.log
 ORCA_PID= GAME_PID= SPEECHD_PID= ON_STOP=:
 
-# Every phrase Orca has spoken so far, one a line.
-said() { sed -n "s/^.*SPEECH OUTPUT: '\(.*\)' *[[{].*$/\1/p" "$LOG" 2>/dev/null; }
+# Every phrase Orca has spoken so far, one a line (without the unspoken
+# zero-width spaces a web page may add to tell a repeated sentence apart).
+said() { sed -n "s/\xe2\x80\x8b//g; s/^.*SPEECH OUTPUT: '\(.*\)' *[[{].*$/\1/p" "$LOG" 2>/dev/null; }
 
 fail() {
     echo "FAIL: $*" >&2

@@ -100,6 +100,9 @@ class Browser:
             "--force-device-scale-factor=1", "--no-first-run", "--disable-background-networking",
             "--disable-component-update", "--disable-sync", "--disable-quic", "--disable-gpu-sandbox",
             "about:blank"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
+        self._connect(profile)
+
+    def _connect(self, profile):
         port_file = os.path.join(profile, "DevToolsActivePort")
         port = wait_for("chromium did not open its DevTools port",
                         lambda: open(port_file).readline().strip(), seconds=30)
@@ -112,6 +115,18 @@ class Browser:
         self.socket = self.loop.run_until_complete(connect())
         self.send("Page.enable")
         self.send("Runtime.enable")
+
+    @classmethod
+    def attached(cls, profile):
+        """The page of a chromium started elsewhere with this profile and
+        --remote-debugging-port=0; close() leaves that chromium running."""
+        browser = cls.__new__(cls)
+        browser.work = browser.server = browser.chromium = browser.socket = None
+        browser.loop = asyncio.new_event_loop()
+        browser.next_id = 0
+        browser.events = []
+        browser._connect(profile)
+        return browser
 
     def serve(self, site, port=0):
         """Serves the site on 127.0.0.1 (a free port unless told) and sets url."""
@@ -227,7 +242,8 @@ class Browser:
                     pass
         self.stop_serving()
         self.loop.close()
-        shutil.rmtree(self.work, ignore_errors=True)
+        if self.work:
+            shutil.rmtree(self.work, ignore_errors=True)
 
 
 def run(play):

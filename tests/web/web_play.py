@@ -4,7 +4,10 @@
 The board paints at its size and stays in place, a wrong check by the keyboard opens the hint
 and costs a life, the hidden reveal (without the browser's context menu)
 and a right check show the congratulation, the keys stay in the game but
-for the browser's own, and "Kraj" ends the game and the page says so."""
+for the browser's own, and "Kraj" ends the game and the page says so; on
+the way, what the browser tells screen readers: the focused control, the
+hint as a dialog with its finding, and the sentences said."""
+import re
 import sys
 
 from browser import Failure, run, wait_for
@@ -45,6 +48,26 @@ def check(condition, message):
         raise Failure(message)
 
 
+def told(b):
+    """What chromium tells screen readers of the game's focused control:
+    its role, name and text, and its window's role, name and description."""
+    ident = b.evaluate("document.getElementById('screen').getAttribute('aria-activedescendant')")
+    root = b.send("DOM.getDocument", depth=0)["root"]["nodeId"]
+    node = b.send("DOM.querySelector", nodeId=root, selector="#" + ident)["nodeId"]
+    backend = b.send("DOM.describeNode", nodeId=node)["node"]["backendNodeId"]
+    nodes = b.send("Accessibility.getPartialAXTree", nodeId=node, fetchRelatives=True)["nodes"]
+    value = lambda n, key: n.get(key, {}).get("value", "")
+    control = next(n for n in nodes if n.get("backendDOMNodeId") == backend)
+    window = next((n for n in nodes if n["nodeId"] == control.get("parentId")), {})
+    return (value(control, "role"), value(control, "name"), b.evaluate("document.getElementById(%r).textContent" % ident),
+            value(window, "role"), value(window, "name"), value(window, "description"))
+
+
+def said(b):
+    """The last sentence the page's spoken region has said, without the mark of a repeat."""
+    return b.evaluate("(document.getElementById('heard').lastChild || {}).textContent || ''").replace("\u200b", "")
+
+
 def play(b, site):
     b.send("Page.navigate", url=b.url)
     board = Board(b)
@@ -60,15 +83,28 @@ def play(b, site):
     check(board.pixel(200, -9) == NAVY and board.pixel(250, 480) == SILVER, "the board moved in the page")
     b.evaluate("window.keys = []; document.addEventListener('keydown', e => keys.push(e.key + ':' + e.defaultPrevented));"
                "window.menus = []; document.addEventListener('contextmenu', e => menus.push(e.defaultPrevented));")
+    check(told(b)[:3] == ("button", "Provera", ""), "screen readers are told %s of the focused control" % (told(b),))
+    check(b.evaluate("document.getElementById('keys').textContent").startswith("F2 "), "the clue keys are not told")
 
     print("a wrong check by the keyboard")
     hint = board.dialog_caption(169, 128)
     b.key("Enter", vk=13, text="\r")  # "Provera" has the focus
     board.wait_pixel("Enter on Provera opened no hint window", *hint, NAVY)
     check(board.pixel(486, 287) != SILVER, "the life went before the hint was closed")
+    role, name, _, window, title, finding = told(b)
+    check((role, name, window, title) == ("button", "Izlaz", "dialog", " Informacija") and
+          re.match(r"Nađena je greška! Kuća broj: [1-5]\. Pitanje: \w+\.$", finding),
+          "screen readers are told %s of the hint" % (told(b),))
     b.key("Enter", vk=13, text="\r")  # the hint's "Izlaz"
     board.wait_pixel("Enter did not close the hint window", *hint, NAVY, equal=False)
     board.wait_pixel("life 15 is still shown after the hint", 486, 287, SILVER)
+    wait_for("the lives left were not said", lambda: said(b) == "Preostalo života: 14")
+    check(told(b)[:2] == ("button", "Provera"), "the focus did not come back to Provera: %s" % (told(b),))
+    b.key("Tab", vk=9)
+    b.key("ArrowDown", code="ArrowDown", vk=40)
+    wait_for("a list's new value was not said", lambda: said(b) == "Crvena")
+    check(told(b)[:3] == ("combobox", "Kuća 1, Boja", "Crvena"), "screen readers are told %s of a list" % (told(b),))
+    b.key("Tab", vk=9, modifiers=8)
 
     print("the hidden reveal and a right check")
     house1 = board.pixel(85, 40)  # the picture of house 1
@@ -77,6 +113,7 @@ def play(b, site):
     check(b.evaluate("menus.length > 0 && menus.every(Boolean)"), "the browser's context menu was not held back")
     b.key("Enter", vk=13, text="\r")
     board.wait_pixel("a right check showed no congratulation", 74, 298, WHITE)
+    wait_for("the win was not said", lambda: said(b) == "Bravo! Rešili ste problem! Liste su zaključane.")
 
     print("keys: the game's stay in the game, the browser's go to it")
     b.evaluate("keys.length = 0")

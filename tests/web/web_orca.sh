@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# The web page by ear, with the real screen reader (tests/e2e/orca_lib.sh)
+# reading a headed chromium: a round with the keys sent through the X
+# server, as a player presses them: the focused button on load, a list's
+# house, attribute and value, a choice from the open list, a wrong check's
+# hint and the lives left, the clue keys and where-am-I, a new round, the
+# win after the hidden reveal, and a new round after it, each said once.
+#   tests/e2e/on_display.sh --a11y bash tests/web/web_orca.sh SITE-FOLDER
+SITE=$(realpath "$1")
+HERE=$(cd "$(dirname "$0")" && pwd)
+. "$HERE/../e2e/orca_lib.sh"
+command -v chromium >/dev/null || fail "chromium is missing: run ./web.sh test, which installs it"
+
+# Chromium's helpers live in its own process group, and go with it.
+CHROMIUM_PID= SERVER_PID=
+stop_page() {
+    [ -n "$CHROMIUM_PID" ] && kill -9 -- "-$CHROMIUM_PID" 2>/dev/null
+    [ -n "$SERVER_PID" ] && kill "$SERVER_PID" 2>/dev/null
+    for _ in $(seq 100); do pgrep -g "${CHROMIUM_PID:-0}" >/dev/null 2>&1 || break; sleep 0.05; done
+}
+ON_STOP=stop_page
+
+/usr/bin/python3 "$HERE/../../scripts/serve_web.py" "$SITE" >"$WORK/url" 2>/dev/null &
+SERVER_PID=$!
+for _ in $(seq 200); do [ -s "$WORK/url" ] && break; sleep 0.05; done
+URL=$(head -1 "$WORK/url")
+[ -n "$URL" ] || fail "the web server did not start"
+
+mark
+setsid chromium --no-sandbox --force-renderer-accessibility --no-first-run --disable-gpu \
+    --use-angle=swiftshader --enable-unsafe-swiftshader --disable-background-networking \
+    --disable-component-update --disable-sync --disable-quic --remote-debugging-port=0 \
+    --user-data-dir="$WORK/profile" --window-position=0,0 --window-size=1000,740 "$URL" \
+    >"$WORK/chromium.log" 2>&1 &
+CHROMIUM_PID=$!
+disown
+hear 90 "^Provera push button"
+[ "$(heard_since '^F2 čita sledeći podatak, Shift\+F2 prethodni, F3 ponavlja poslednji\.$')" -eq 1 ] ||
+    fail "Orca did not tell the clue keys once as the game came up"
+echo "  Orca reads the page: the game, its clue keys and the focused button"
+
+# The lists take the keys: Orca goes to its focus mode, and stays in it.
+key Tab "^Kuća 1, Boja combo box"
+hear 5 "^nije izabrano"
+hear 5 "^Focus mode"
+key Down "^Crvena$"
+key KP_Enter "^Kuća 1, Boja combo box"
+hear 5 "^Crvena"
+echo "  a list: house, attribute and value, on focus and where-am-I; an empty one as words"
+
+key alt+Down "^Crvena"  # the open list shows its current item; the arrows read the others
+key Down "^Zelena"
+key Return "^Zelena"
+once "Zelena"
+echo "  a choice from the open list is said once"
+
+key shift+Tab "^Provera push button"
+key Return "Nađena je greška! Kuća broj: [1-5]\. Pitanje: (Boja|Poreklo|Piće|Cigarete|Ljubimac)\.$"
+hear 5 "^Izlaz push button"
+once "Nađena je greška"
+key Return "Preostalo života: 14\.?$"
+hear 10 "^Provera push button"  # the board's control has the keys again
+once "Preostalo života: 14"
+echo "  a wrong check: the hint as a dialog, then the lives left"
+
+for clue in $(seq 15); do key F2 "Podatak $clue, [^,]+\.$"; done
+key F3 "Podatak 15, Mačvanin puši srbiju\.$"
+key shift+F2 "Podatak 14, "
+echo "  the clues one at a time, in printed order, and again"
+
+new_round() {
+    key shift+Tab "^Ponovo push button"
+    key Return "Nova igra\. Preostalo života: 15\.?$"
+    once "Nova igra"
+    key Tab "^Provera push button"
+}
+new_round
+echo "  a new round with its lives"
+
+/usr/bin/python3 "$HERE/board_click.py" "$WORK/profile" 437 224 right || fail "could not click the pet label of house 5"
+key Return "Bravo! Rešili ste problem! Liste su zaključane\.$"
+once "Bravo!"
+echo "  a right check after the hidden reveal: the win is said once, with the lists locked"
+new_round
+echo "  after the win, the new round is said once"
+
+echo "1 passed, 0 failed"
