@@ -89,6 +89,15 @@ once() {
     [ "$n" -eq 1 ] || fail "Orca said /$1/ $n times, not once"
 }
 
+# new_round: from "Provera", "Ponovo" starts a new round, said once, and the
+# focus goes back to "Provera".
+new_round() {
+    key shift+Tab "^Ponovo push button"
+    key Return "Nova igra\. Preostalo života: 15\.?$"
+    once "Nova igra"
+    key Tab "^Provera push button"
+}
+
 env HOME="$ORCA_HOME" XDG_CONFIG_HOME="$ORCA_HOME/.config" XDG_DATA_HOME="$ORCA_HOME/.local/share" \
     XDG_CACHE_HOME="$ORCA_HOME/.cache" PYTHONPATH="$WORK/python" ORCA_DEBUG_LOG="$LOG" \
     orca --replace -u "$ORCA_HOME/orca" --debug-file="$LOG" >"$WORK/orca.out" 2>&1 &

@@ -68,12 +68,6 @@ key F3 "Podatak 15, Mačvanin puši srbiju\.$"
 key shift+F2 "Podatak 14, "
 echo "  the clues one at a time, in printed order, and again"
 
-new_round() {
-    key shift+Tab "^Ponovo push button"
-    key Return "Nova igra\. Preostalo života: 15\.?$"
-    once "Nova igra"
-    key Tab "^Provera push button"
-}
 new_round
 echo "  a new round with its lives"
 
