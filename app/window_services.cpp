@@ -91,11 +91,13 @@ private:
 }  // namespace
 
 void showModal(QWidget* window) {
+    const QPointer<QWidget> opener = QApplication::activeWindow();
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowModality(Qt::ApplicationModal);
     ModalWait wait(window);
     window->show();
     wait.exec();
+    ui::dialogClosed(opener);
 }
 
 void openDialog(Dialog dialog, const std::string& mainTag) {

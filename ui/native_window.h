@@ -6,6 +6,7 @@
 #pragma once
 
 class QByteArray;
+class QWidget;
 class QWindow;
 
 namespace mud::ui {
@@ -36,6 +37,11 @@ void clearSystemTitle(QWindow* window);
 // mouse button or of a key in a window of the program other than `except`.
 // Only X11 and Windows tell; elsewhere it is false.
 bool isPressElsewhere(const QByteArray& eventType, void* message, const QWindow* except);
+
+// Gives the window that a modal dialog opened over its activation back once
+// the dialog has closed, where the window system does not (the browser);
+// elsewhere the window system does it.
+void dialogClosed(QWidget* opener);
 
 // Whether the desktop gives every unowned window a taskbar button and lets
 // it be minimized on its own (Windows, Wayland compositors): there a dialog

@@ -101,4 +101,6 @@ bool isPressElsewhere(const QByteArray& eventType, void* message, const QWindow*
 // taskbar and minimized only with it; X11's window manager decides alone.
 bool dialogsNeedOwner() { return onWayland(); }
 
+void dialogClosed(QWidget*) {}
+
 }  // namespace mud::ui

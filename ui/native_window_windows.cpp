@@ -40,4 +40,6 @@ bool isPressElsewhere(const QByteArray& eventType, void* message, const QWindow*
 // A window the desktop knows only by its owner has no taskbar button.
 bool dialogsNeedOwner() { return true; }
 
+void dialogClosed(QWidget*) {}
+
 }  // namespace mud::ui
