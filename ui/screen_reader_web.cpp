@@ -5,9 +5,7 @@
 // announcement; the page keeps them in elements that are not drawn, which
 // the browser tells screen readers of.
 #include <QAccessible>
-#include <QRegularExpression>
 #include <QWidget>
-#include <QWindow>
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtGui/qpa/qplatformaccessibility.h>
 #include <QtGui/qpa/qplatformintegration.h>

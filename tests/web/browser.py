@@ -213,6 +213,7 @@ class Browser:
         """A phone's screen (CSS pixels, portrait when taller than wide) with
         its pixel ratio, played by touch; called again, the phone turns."""
         landscape = width > height
+        self.ratio = ratio
         self.send("Emulation.setDeviceMetricsOverride", width=width, height=height, deviceScaleFactor=ratio,
                   mobile=True, screenOrientation={"type": "landscapePrimary" if landscape else "portraitPrimary",
                                                   "angle": 90 if landscape else 0})

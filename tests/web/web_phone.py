@@ -5,8 +5,8 @@ one (mobile viewport, touch, pixel ratio 3):
 The whole board on the screen in portrait, a round by touch alone (a tap
 opens a list and chooses an item, a tap presses "Provera" and the hint's
 "Izlaz", a held press on house 5's pet reveals, a tap shows the
-congratulation), the whole board again once the phone is turned; the page
-installable; after that one visit, the page loaded and played with the
+congratulation), the whole board again once the phone is turned, and on a
+tablet, enlarged; the page installable; after that one visit, the page loaded and played with the
 web server stopped; and a new version of the site kept in place of the old
 on the next visit, but only whole."""
 import os
@@ -40,8 +40,9 @@ class PhoneBoard(Board):
         """Takes the screen as it is now, and where the board is on it; pixel() reads it."""
         view = self.b.evaluate("(() => { const r = document.getElementById('screen').getBoundingClientRect();"
                                " return [r.left, r.top, visualViewport.offsetLeft, visualViewport.offsetTop,"
-                               " visualViewport.scale * devicePixelRatio]; })()")
-        left, top, self.left, self.top, self.k = view
+                               " visualViewport.scale]; })()")
+        left, top, self.left, self.top, zoom = view
+        self.k = zoom * self.b.ratio
         self.x, self.y = left + BORDER, top + BORDER + CAPTION
         self.shot = self.b.screenshot()
 
@@ -82,7 +83,7 @@ class PhoneBoard(Board):
         drawn at the zoomed density."""
         self.wait_pixel("the board did not paint in %s" % orientation, 250, 480, SILVER, seconds=30)
         drawn, shown = self.b.evaluate("[document.getElementById('screen').width, document.getElementById('screen')"
-                                       ".clientWidth * visualViewport.scale * devicePixelRatio]")
+                                       ".clientWidth * visualViewport.scale * %s]" % self.b.ratio)
         check(abs(drawn - shown) <= 1, "the board is drawn %d pixels wide and shown %.1f wide in %s"
               % (drawn, shown, orientation))
         width, height = self.width - 2 * BORDER, self.height - 2 * BORDER - CAPTION
@@ -136,12 +137,18 @@ def play(b, site):
     b.emulate_phone(844, 390)
     wait_for("the page did not refit", lambda: b.evaluate(
         "visualViewport.height * visualViewport.scale < 400 && Math.abs(document.getElementById('screen').width -"
-        " document.getElementById('screen').clientWidth * visualViewport.scale * devicePixelRatio) <= 1"))
+        " document.getElementById('screen').clientWidth * visualViewport.scale * 3) <= 1"))
     board = PhoneBoard(b)
     board.check_whole("landscape")
     board.look()
     same = sum(board.pixel(*point) == colour for point, colour in before.items())
     check(same >= 0.98 * len(before), "the turned board shows other pixels: %d of %d alike" % (same, len(before)))
+
+    print("a tablet: the board enlarged to the width, drawn at the enlarged density")
+    b.emulate_phone(768, 1024, ratio=2)
+    wait_for("the page did not refit for a tablet", lambda: b.evaluate("visualViewport.scale > 1.4"))
+    board = PhoneBoard(b)
+    board.check_whole("a tablet")
 
     print("kept as an app: with the web server stopped, it loads and plays")
     wait_for("the page was not kept whole", lambda: b.evaluate(
@@ -152,7 +159,7 @@ def play(b, site):
     b.stop_serving()
     b.reload()
     board = PhoneBoard(b)
-    board.check_whole("landscape, offline")
+    board.check_whole("a tablet, offline")
     board.tap(200, 325)
     board.wait_pixel("offline, a tap on Provera opened no hint", *hint, NAVY)
 
