@@ -77,7 +77,7 @@ def play(b, site):
     check(client == (511, 487), "the board's client area is %dx%d, not 511x487" % client)
     board.wait_pixel("the board did not paint its silver ground", 250, 480, SILVER, seconds=30)
     check(board.pixel(486, 287) != SILVER, "life 15 is not shown at start")
-    check(b.evaluate("document.activeElement.id") == "screen", "the game does not have the keyboard")
+    wait_for("the game does not have the keyboard", lambda: b.evaluate("document.activeElement.id") == "screen")
     # The board is the page's game area: dragging its caption leaves it there.
     b.drag(board.x + 200, board.y - 9, board.x + 260, board.y + 60)
     check(board.pixel(200, -9) == NAVY and board.pixel(250, 480) == SILVER, "the board moved in the page")
