@@ -37,6 +37,19 @@ CHROMIUM_PID=$!
 disown
 hear 90 "^Provera push button"
 hear 10 "^F2 čita sledeći podatak, Shift\+F2 prethodni, F3 ponavlja poslednji\.$"
+# Orca reads the page through as it loads (stopped by the game's focus if
+# that comes first); the player hears it out (a key pressed during that
+# reading stops it, and Orca may keep its browse mode on the next list).
+read_out() {
+    grep -q 'WEB: Doing SayAll' "$LOG" || return 0
+    grep -q 'WEB: textLines complete' "$LOG" && return 0
+    case $(grep -E "WEB SAY ALL: |SPEECH OUTPUT: 'Provera push button" "$LOG" | tail -1) in
+        *"SPEECH OUTPUT"*) return 0 ;;
+    esac
+    [ "$(grep -oE 'DEFAULT: (In SayAll|SayAll is interrupted|Not in SayAll)' "$LOG" | tail -1)" = "DEFAULT: Not in SayAll" ]
+}
+for _ in $(seq 200); do read_out && break; sleep 0.05; done
+read_out || fail "Orca did not finish reading the page in 10 s"
 once "^F2 čita sledeći podatak"
 echo "  Orca reads the page: the game, its clue keys and the focused button"
 
