@@ -3,19 +3,18 @@
 #include <QWindow>
 #include <QScreen>
 #include <QWidget>
-#include <emscripten.h>
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include "page_web.h"
 #include "program.h"
 
 namespace mud::app {
 
 namespace {
-// Tells the page's script, where the page has one.
-void tellPage(const QString& call) {
-    emscripten_run_script(qPrintable(QStringLiteral("if (window.mudrovan) window.mudrovan.%1;").arg(call)));
-}
+
+using ui::tellPage;
+
 // The page zooms itself to fit a phone's screen, and a player may zoom it:
 // Qt then draws a window at the new density in a new image, but only what it
 // draws anew, and an update of a window leaves out the controls that cover
@@ -69,8 +68,8 @@ int runProgram(QApplication& app, QWidget& board) {
     emscripten::val viewport = emscripten::val::global("window")["visualViewport"];
     if (!viewport.isUndefined())
         viewport.call<void>("addEventListener", emscripten::val("resize"), emscripten::val::module_property("mudrovanRedraw"));
-    tellPage(QStringLiteral("boardShown(%1, %2)").arg(board.width()).arg(board.height()));
-    QObject::connect(&app, &QGuiApplication::lastWindowClosed, [] { tellPage(QStringLiteral("ended()")); });
+    tellPage("boardShown", board.width(), board.height());
+    QObject::connect(&app, &QGuiApplication::lastWindowClosed, [] { tellPage("ended"); });
     return app.exec();
 }
 

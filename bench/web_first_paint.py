@@ -47,10 +47,8 @@ def main():
                     "navigator.serviceWorker.ready.then(r => !!r.active && r.active.state === 'activated')",
                     wait=True), seconds=120)
                 browser.stop_serving()
-                browser.evaluate("window.leaving = true")
                 started = time.monotonic()
-                browser.send("Page.reload")
-                wait_for("the page did not load again", lambda: browser.evaluate("window.leaving === undefined"))
+                browser.reload()
                 kept.append(painted(browser, started))
                 line += ", from the kept copy after %.2f s" % kept[-1]
             print(line)

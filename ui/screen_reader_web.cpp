@@ -11,6 +11,7 @@
 #include <QtGui/qpa/qplatformintegration.h>
 #include <emscripten/val.h>
 
+#include "page_web.h"
 #include "screen_reader.h"
 
 namespace mud::ui {
@@ -20,13 +21,6 @@ namespace {
 using emscripten::val;
 
 val text(const QString& s) { return val(s.toStdString()); }
-
-// Calls the page's window.mudrovan[what](argument), where the page has it.
-void tellPage(const char* what, const val& argument) {
-    const val page = val::global("window")["mudrovan"];
-    if (page.isUndefined() || page.isNull() || page[what].isUndefined()) return;
-    page.call<void>(what, argument);
-}
 
 // The page's roles for the game's: what the controls and windows are.
 struct RoleName {
@@ -69,13 +63,16 @@ void collectTexts(QAccessibleInterface* iface, QStringList& texts) {
 val describeWindow(QAccessibleInterface* window) {
     val described = val::object();
     if (!window) return described;
-    QStringList texts;
-    collectTexts(window, texts);
+    QString description = window->text(QAccessible::Description);
+    if (window->role() == QAccessible::Dialog) {
+        QStringList texts;
+        collectTexts(window, texts);
+        description = texts.join(QLatin1Char(' '));
+    }
     described.set("key", static_cast<double>(QAccessible::uniqueId(window)));
     described.set("role", val(pageRole(window->role())));
     described.set("name", text(window->text(QAccessible::Name)));
-    described.set("description", text(window->role() == QAccessible::Dialog ? texts.join(QLatin1Char(' '))
-                                                                             : window->text(QAccessible::Description)));
+    described.set("description", text(description));
     return described;
 }
 

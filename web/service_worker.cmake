@@ -1,6 +1,7 @@
 # Writes SITE/sw.js from TEMPLATE: the digest of every file it keeps (FILES,
-# a comma-separated list of names in SITE), and the name of the kept copy, made of VERSION and a digest of
-# them all, so that any change to the site is a new copy.
+# a comma-separated list of names in SITE), and the name of the kept copy,
+# made of VERSION and a digest of them all, so that any change to the site
+# is a new copy.
 string(REPLACE "," ";" FILES "${FILES}")
 set(entries "")
 set(all "")

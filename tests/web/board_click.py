@@ -9,7 +9,7 @@ from web_play import Board
 
 if __name__ == "__main__":
     profile, x, y = sys.argv[1], int(sys.argv[2]), int(sys.argv[3])
-    browser = Browser.attached(profile)
+    browser = Browser(profile=profile)
     try:
         Board(browser).click(x, y, sys.argv[4] if len(sys.argv) > 4 else "left")
     except Failure as failure:

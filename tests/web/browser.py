@@ -76,14 +76,20 @@ def decode_png(data):
 
 
 class Browser:
-    def __init__(self, site):
-        self.work = tempfile.mkdtemp(prefix="mudrovan-web-")
+    def __init__(self, site=None, profile=None):
+        """A headless chromium of its own showing `site`; or, with `profile`,
+        the page of a chromium started elsewhere with that profile and
+        --remote-debugging-port=0, which close() leaves running."""
+        self.work = None if profile else tempfile.mkdtemp(prefix="mudrovan-web-")
         self.server = self.chromium = self.socket = None
         self.loop = asyncio.new_event_loop()
         self.next_id = 0
         self.events = []
         try:
-            self._start(site)
+            if profile:
+                self._connect(profile)
+            else:
+                self._start(site)
         except BaseException:
             self.close()
             raise
@@ -115,18 +121,6 @@ class Browser:
         self.socket = self.loop.run_until_complete(connect())
         self.send("Page.enable")
         self.send("Runtime.enable")
-
-    @classmethod
-    def attached(cls, profile):
-        """The page of a chromium started elsewhere with this profile and
-        --remote-debugging-port=0; close() leaves that chromium running."""
-        browser = cls.__new__(cls)
-        browser.work = browser.server = browser.chromium = browser.socket = None
-        browser.loop = asyncio.new_event_loop()
-        browser.next_id = 0
-        browser.events = []
-        browser._connect(profile)
-        return browser
 
     def serve(self, site, port=0):
         """Serves the site on 127.0.0.1 (a free port unless told) and sets url."""
