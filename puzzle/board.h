@@ -2,6 +2,7 @@
 // The main window implements it with real widgets; tests use a fake.
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace mud {
@@ -36,8 +37,10 @@ public:
     virtual std::string tag() const = 0;
     virtual void setTag(const std::string& tag) = 0;
 
-    // Shows a dialog modally with no owner; returns after it has been closed.
-    virtual void showModal(Dialog dialog) = 0;
+    // Shows a dialog modally with no owner and returns at once; `closed`
+    // runs, once, after the dialog has been closed. Meanwhile the other
+    // windows take no input.
+    virtual void showModal(Dialog dialog, std::function<void()> closed) = 0;
 };
 
 // The random generator of the game.

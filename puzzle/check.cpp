@@ -41,12 +41,14 @@ void Game::Proveri() {
     }
 
     board_.setTag(KodGreske_);
-    board_.showModal(Dialog::Info);  // the life goes only after the hint is closed
+    show(Dialog::Info, [this] { OduzmiZivot(); });  // the life goes only after the hint is closed
+}
+
+void Game::OduzmiZivot() {
     board_.setPictureVisible(Picture::Life, BrojZivota_, false);
     BrojZivota_ = checkedAdd(BrojZivota_, -1);
     if (BrojZivota_ != 0) return;
-    board_.showModal(Dialog::Zali);
-    Zakljucaj();
+    show(Dialog::Zali, [this] { Zakljucaj(); });
 }
 
 }  // namespace mud

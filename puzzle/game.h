@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "board.h"
@@ -16,19 +17,19 @@ public:
     Game(Board& board, RandomSource& random) : board_(board), random_(random) {}
 
     // Main window handlers. No handler runs in the middle of another: one
-    // that waits for a dialog holds the board until it has finished, and a
-    // handler asked for meanwhile does nothing. (A colour choice always
-    // updates its house, so that the picture follows the list.)
+    // that opens a dialog holds the board until what follows the dialog has
+    // run, and a handler asked for meanwhile does nothing. (A colour choice
+    // always updates its house, so that the picture follows the list.)
     void Form_Load();                        // seed the generator, start a round
     void cmdProveri_Click() { exclusive([this] { Proveri(); }); }  // "Provera": the answer check
     void cmdNovo_Click() { exclusive([this] { NovaIgra(); }); }    // "Ponovo"
-    void cmdObjasni_Click() { exclusive([this] { board_.showModal(Dialog::Objasni); }); }
-    void cmdReklama_Click() { exclusive([this] { board_.showModal(Dialog::Oglas); }); }
+    void cmdObjasni_Click() { exclusive([this] { show(Dialog::Objasni, nullptr); }); }
+    void cmdReklama_Click() { exclusive([this] { show(Dialog::Oglas, nullptr); }); }
     void cmbBoja_Click(int house);           // a colour chosen in house 1..5
     void Label25_MouseDown(int button) {     // 1 left, 2 right, 4 middle
         exclusive([this, button] { Otkrij(button); });
     }
-    bool busy() const { return busy_; }      // a handler is running
+    bool busy() const { return busy_; }      // a handler is running, or waits for its dialog
 
     void NovaIgra();
     void Zakljucaj();
@@ -43,14 +44,15 @@ private:
     void exclusive(Handler handler) {
         if (busy_) return;
         busy_ = true;
-        struct Release {
-            bool& busy;
-            ~Release() { busy = false; }
-        } release{busy_};
         handler();
+        if (!waiting_) busy_ = false;
     }
+    // Opens a dialog; `then` runs once it has been closed, and the board
+    // answers its handlers again after that.
+    void show(Dialog dialog, std::function<void()> then);
 
     void Proveri();                 // the answer check
+    void OduzmiZivot();             // after the hint: one life less, and at the last the lost round
     void Otkrij(int button);        // the hidden reveal
     void ObojiKucu(int house);
     void OcistiKucu(int house);
@@ -62,6 +64,7 @@ private:
     std::int16_t BrojGresaka_ = 0;
     std::string KodGreske_ = "00";
     bool busy_ = false;
+    bool waiting_ = false;  // a dialog is open
 };
 
 }  // namespace mud

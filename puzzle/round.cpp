@@ -9,6 +9,17 @@ void Game::Form_Load() {
     NovaIgra();
 }
 
+// The board stays held while the dialog is open and while what follows it
+// runs; that may open the next dialog, which holds it on.
+void Game::show(Dialog dialog, std::function<void()> then) {
+    waiting_ = true;
+    board_.showModal(dialog, [this, then = std::move(then)] {
+        waiting_ = false;
+        if (then) then();
+        if (!waiting_) busy_ = false;
+    });
+}
+
 // Every list back to the placeholder and enabled, fifteen lives, panel hidden.
 // Setting a colour list is a choice like the player's, so the house-picture
 // rule runs for it and turns the house grey.

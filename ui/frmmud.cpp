@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QTimer>
 #include <QWindow>
 
@@ -288,8 +289,14 @@ void frmMud::cmdNovo_Click() {
     announcer_->sayAfterwards(QStringLiteral("Nova igra. ") + livesLeft());
 }
 
-void frmMud::showModal(Dialog dialog) {
-    if (openDialog_) openDialog_(dialog, tag_);
+// What follows a dialog is the board's: it does not run once the board has gone.
+void frmMud::showModal(Dialog dialog, std::function<void()> closed) {
+    const QPointer<frmMud> self(this);
+    auto then = [self, closed = std::move(closed)] {
+        if (self && closed) closed();
+    };
+    if (openDialog_) openDialog_(dialog, tag_, std::move(then));
+    else then();
 }
 
 void frmMud::showEvent(QShowEvent* event) {

@@ -23,8 +23,9 @@ class PictureBox;
 
 class frmMud : public ClassicWindow, public Board {
 public:
-    // Opens a dialog modally; the main window's Tag is passed for the hint window.
-    using DialogOpener = std::function<void(Dialog, const std::string& tag)>;
+    // Opens a dialog modally and returns; `closed` runs once it has closed.
+    // The main window's Tag is passed for the hint window.
+    using DialogOpener = std::function<void(Dialog, const std::string& tag, std::function<void()> closed)>;
 
     frmMud(RandomSource& random, DialogOpener openDialog);
 
@@ -38,7 +39,7 @@ public:
     void setPictureVisible(Picture picture, int index, bool visible) override;
     std::string tag() const override { return tag_; }
     void setTag(const std::string& tag) override { tag_ = tag; }
-    void showModal(Dialog dialog) override;
+    void showModal(Dialog dialog, std::function<void()> closed) override;
 
 protected:
     void changeEvent(QEvent* event) override;

@@ -54,9 +54,19 @@ public:
     }
     std::string tag() const override { return tag_; }
     void setTag(const std::string& t) override { tag_ = t; }
-    void showModal(Dialog d) override {
+    // The dialog is open while onModal runs, and closes after it, unless
+    // the test keeps it open (keepOpen) and closes it later (closeDialog).
+    void showModal(Dialog d, std::function<void()> closed) override {
         log.push_back(d == Dialog::Info ? "info " + tag_ : d == Dialog::Zali ? "zali" : "side");
+        open_ = std::move(closed);
         if (onModal) onModal(d);
+        if (!keepOpen) closeDialog();
+    }
+    bool dialogOpen() const { return bool(open_); }
+    void closeDialog() {
+        auto closed = std::move(open_);
+        open_ = nullptr;
+        if (closed) closed();
     }
 
     // Chooses item `item` of a list as a player would (no event is raised
@@ -90,6 +100,7 @@ public:
     mutable int reads = 0;
     std::vector<std::string> log;
     std::function<void(Dialog)> onModal;
+    bool keepOpen = false;
     // A text a cell shows whatever is selected: for checking that the
     // comparison is exact, with texts no list offers.
     std::map<std::pair<int, int>, std::string> forcedText;  // (attribute, house)
@@ -100,6 +111,7 @@ private:
     bool grey_[kHouses + 1] = {};
     bool painted_[kHouses + 1] = {};
     std::string tag_;
+    std::function<void()> open_;  // what follows the open dialog
 };
 
 // Returns the queued values in turn, then repeats the last one.

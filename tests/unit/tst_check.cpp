@@ -146,23 +146,41 @@ private slots:
         QVERIFY(!f.board.panel);
     }
 
-    // A handler asked for while a check waits for its hint does nothing.
-    void noHandlerRunsInsideAnother() {
+    // The check returns with its hint open; the life goes when the hint is
+    // closed, and until then every handler asked for does nothing. At the
+    // last life the game-over window follows, and the lists lock only once
+    // it has closed.
+    void whatFollowsADialogWaitsForItsClosing() {
         Fixture f;
-        int nested = 0;
-        f.board.onModal = [&](Dialog) {
-            if (nested++) return;
-            f.game.cmdProveri_Click();
-            f.game.cmdNovo_Click();
-            f.game.cmdObjasni_Click();
-            f.game.Label25_MouseDown(2);
-            QVERIFY(f.game.busy());
-        };
+        f.board.keepOpen = true;
         f.board.log.clear();
         f.game.cmdProveri_Click();
+        QVERIFY(f.board.dialogOpen());
+        QCOMPARE(f.board.livesVisible(), 15);
+        f.game.cmdProveri_Click();
+        f.game.cmdNovo_Click();
+        f.game.cmdObjasni_Click();
+        f.game.Label25_MouseDown(2);
+        QVERIFY(f.game.busy());
+        QCOMPARE(f.board.log, (std::vector<std::string>{"info 12"}));
+        QCOMPARE(f.board.houses(), std::string("GGGGG"));
+        f.board.closeDialog();
         QCOMPARE(f.board.log, (std::vector<std::string>{"info 12", "hide life 15"}));
         QCOMPARE(int(f.game.BrojZivota()), 14);
-        QCOMPARE(f.board.houses(), std::string("GGGGG"));
+        QVERIFY(!f.game.busy());
+
+        while (f.game.BrojZivota() > 1) {
+            f.game.cmdProveri_Click();
+            f.board.closeDialog();
+        }
+        f.board.log.clear();
+        f.game.cmdProveri_Click();
+        f.board.closeDialog();  // the hint
+        QCOMPARE(f.board.log, (std::vector<std::string>{"info 12", "hide life 1", "zali"}));
+        QVERIFY(f.game.busy());
+        QVERIFY(f.board.allEnabled(true));
+        f.board.closeDialog();  // the game over
+        QVERIFY(f.board.allEnabled(false));
         QVERIFY(!f.game.busy());
         f.game.cmdNovo_Click();  // and afterwards all answer again
         QCOMPARE(f.board.livesVisible(), 15);

@@ -29,10 +29,15 @@ struct MainWindow {
 
     MainWindow() {
         random.values = {0.0};  // cut-off 1 unless a test says otherwise
-        w = std::make_unique<ui::frmMud>(random, [this](Dialog d, const std::string& tag) {
+        w = std::make_unique<ui::frmMud>(random, [this](Dialog d, const std::string& tag, std::function<void()> closed) {
             opened.push_back(d);
-            app::openDialog(d, tag);
+            app::openDialog(d, tag, std::move(closed));
         });
+    }
+    // Whether every dialog opened has closed and what follows it has run
+    // (waiting for it, while the dialogs' own handlers close them).
+    bool settled() const {
+        return QTest::qWaitFor([this] { return !w->game().busy() && !QApplication::activeModalWidget(); }, 5000);
     }
     ui::frmMud* operator->() const { return w.get(); }
 
@@ -102,6 +107,14 @@ inline void onNextModal(std::function<void(QWidget*)> act) {
         act(modal);
     });
     timer->start();
+}
+
+// Opens a dialog as the board does and waits until it has closed and what
+// follows it has run (its handlers close it: see onNextModal).
+inline bool openAndWait(Dialog dialog, const std::string& tag) {
+    auto closed = std::make_shared<bool>(false);
+    app::openDialog(dialog, tag, [closed] { *closed = true; });
+    return QTest::qWaitFor([closed] { return *closed; }, 5000);
 }
 
 inline QString labelText(QWidget* window, const char* name) {

@@ -102,7 +102,7 @@ private slots:
                 seen.push_back({i->role(), i->text(QAccessible::Name), i->text(QAccessible::Description)});
                 dialog->close();
             });
-            app::openDialog(d, "34");
+            QVERIFY(openAndWait(d, "34"));
         }
         QCOMPARE(seen.size(), size_t(4));
         for (const Seen& s : seen) QCOMPARE(s.role, QAccessible::Dialog);
@@ -174,6 +174,7 @@ private slots:
             clickIzlaz(dialog);
         });
         QTest::mouseClick(m.child("cmdProveri"), Qt::LeftButton);
+        QVERIFY(m.settled());
         QCOMPARE(sentence, QStringLiteral("Nađena je greška! Kuća broj: 3. Pitanje: Cigarete."));
         QCOMPARE(house, QStringLiteral("3"));
         QCOMPARE(attribute, QStringLiteral("Cigarete"));
@@ -214,6 +215,7 @@ private slots:
             onNextModal([](QWidget* dialog) { clickIzlaz(dialog); });
             if (life == 1) onNextModal([](QWidget* dialog) { clickIzlaz(dialog); });  // then the game-over window
             QTest::mouseClick(m.child("cmdProveri"), Qt::LeftButton);
+            QVERIFY(m.settled());
         }
         QCOMPARE(m->game().BrojZivota(), 0);
         QTRY_VERIFY(alerts().endsWith("Liste su zaključane."));

@@ -94,6 +94,7 @@ private slots:
             dialog->close();
         });
         QTest::keyClick(m->windowHandle(), Qt::Key(key.code), key.modifiers);
+        QVERIFY(m.settled());
         QCOMPARE(hint, QStringLiteral("frmInfo"));
 
         for (Dialog d : {Dialog::Info, Dialog::Zali, Dialog::Objasni, Dialog::Oglas}) {
@@ -106,7 +107,7 @@ private slots:
                 keyClosed = !open || !open->isVisible();
                 if (open && open->isVisible()) open->close();
             });
-            app::openDialog(d, "11");
+            QVERIFY(openAndWait(d, "11"));
             QVERIFY2(!escapeClosed, qPrintable(QString::number(int(d))));
             QVERIFY2(keyClosed, qPrintable(QString::number(int(d))));
         }
@@ -143,6 +144,7 @@ private slots:
             hold = std::make_unique<HeldKey>(key, 30, letGo);
         }
         QTRY_VERIFY(hold && hold->letGo());
+        QVERIFY(m.settled());
         QCOMPARE(m.opened, std::vector<Dialog>{Dialog::Info});
         QCOMPARE(m.livesVisible(), 14);
         QCOMPARE(openWhenLetGo, onIzlaz ? QString() : QStringLiteral("frmInfo"));

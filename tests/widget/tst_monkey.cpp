@@ -27,7 +27,9 @@ class Monkey : public QObject {
 public:
     Monkey(unsigned seed, long gestures) : seed_(seed), gestures_(gestures), random_(seed) {
         clock_.random = &random_;
-        window_ = std::make_unique<ui::frmMud>(clock_, [this](Dialog d, const std::string& tag) { open(d, tag); });
+        window_ = std::make_unique<ui::frmMud>(clock_, [this](Dialog d, const std::string& tag, std::function<void()> closed) {
+            open(d, tag, std::move(closed));
+        });
         for (QComboBox* l : window_->findChildren<QComboBox*>())
             connect(l, &QComboBox::activated, this, [this] { ++choices_; });
         window_->show();
@@ -143,13 +145,15 @@ private:
 
     // The dialog opener: no dialog opens while a handler waits in another,
     // and the board takes no input while a dialog is open.
-    void open(Dialog d, const std::string& tag) {
+    void open(Dialog d, const std::string& tag, std::function<void()> closed) {
         if (waiting_ > 0) fail("a handler ran while another waited for its dialog");
         ++waiting_;
         ++opened_[int(d)];
         frozen_ = board();
-        app::openDialog(d, tag);
-        --waiting_;
+        app::openDialog(d, tag, [this, closed = std::move(closed)] {
+            --waiting_;
+            closed();
+        });
     }
 
     Board board() const {

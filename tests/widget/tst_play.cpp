@@ -76,6 +76,7 @@ private slots:
         Shown shown;
         recordAndClose(m, shown, byCloseBox);
         QTest::mouseClick(m.child("cmdProveri"), Qt::LeftButton);
+        QVERIFY(m.settled());
         QCOMPARE(shown.window, QStringLiteral("frmInfo"));
         QCOMPARE(shown.title, QStringLiteral(" Informacija"));
         QCOMPARE(shown.house, QStringLiteral("2"));
@@ -97,6 +98,7 @@ private slots:
             Shown shown;
             recordAndClose(m, shown, false);
             QTest::mouseClick(m.child("cmdProveri"), Qt::LeftButton);
+            QVERIFY(m.settled());
             seen << shown.house + shown.attribute;
         }
         QCOMPARE(seen, (QStringList{"1Poreklo", "4Boja"}));
@@ -110,6 +112,7 @@ private slots:
             Shown hint;
             recordAndClose(m, hint, false);
             QTest::mouseClick(m.child("cmdProveri"), Qt::LeftButton);
+            QVERIFY(m.settled());
         }
         QCOMPARE(m.livesVisible(), 1);
         Shown hint, over;
@@ -120,6 +123,7 @@ private slots:
             clickIzlaz(dialog);
         });
         QTest::mouseClick(m.child("cmdProveri"), Qt::LeftButton);
+        QVERIFY(m.settled());
         QCOMPARE(hint.window, QStringLiteral("frmInfo"));
         QCOMPARE(hint.lives, 1);
         QCOMPARE(over.window, QStringLiteral("frmZali"));
@@ -132,6 +136,7 @@ private slots:
         const auto opened = m.opened.size();
         const int draws = m.random.draws;
         QTest::mouseClick(m.child("cmdProveri"), Qt::LeftButton);
+        QVERIFY(m.settled());
         QCOMPARE(m.opened.size(), opened);
         QCOMPARE(m.random.draws, draws);
 
@@ -152,6 +157,7 @@ private slots:
         QCOMPARE(m.houses(), QStringLiteral("PPPPP"));
         QCOMPARE(m.list("cmbPore", 4)->currentText(), QStringLiteral("Mačvanin"));
         QTest::mouseClick(m.child("cmdProveri"), Qt::LeftButton);
+        QVERIFY(m.settled());
         QVERIFY(m.child("fraOK")->isVisible());
         QVERIFY(allListsEnabled(m, false));
         QCOMPARE(m.livesVisible(), 15);
@@ -185,7 +191,7 @@ private slots:
             izlazHasFocus = dialog->focusWidget() == dialog->findChild<QPushButton*>("cmdIzlaz");
             clickIzlaz(dialog);
         });
-        app::openDialog(Dialog::Info, tag.toStdString());
+        QVERIFY(openAndWait(Dialog::Info, tag.toStdString()));
         QCOMPARE(shown.house, house);
         QCOMPARE(shown.attribute, attribute);
         QVERIFY(izlazHasFocus);
@@ -204,7 +210,7 @@ private slots:
                           qAbs(dialog->geometry().center().y() - screen.center().y()) <= 1;
                 dialog->close();
             });
-            app::openDialog(d, "11");
+            QVERIFY(openAndWait(d, "11"));
             QVERIFY(fixed);
             QVERIFY(modal);
             QVERIFY(noMaximize);
@@ -231,6 +237,7 @@ private slots:
         for (int i = livesBefore; i < 15; ++i) {
             onNextModal([](QWidget* d) { clickIzlaz(d); });
             QTest::mouseClick(m.child("cmdProveri"), Qt::LeftButton);
+            QVERIFY(m.settled());
         }
         QCOMPARE(m.livesVisible(), livesBefore);
         onNextModal([&](QWidget* hint) {
@@ -239,6 +246,7 @@ private slots:
             if (livesBefore == 1) onNextModal([](QWidget* over) { clickIzlaz(over); });
         });
         QTest::mouseClick(m.child("cmdProveri"), Qt::LeftButton);
+        QVERIFY(m.settled());
         QCOMPARE(m.livesVisible(), livesBefore - 1);
         QCOMPARE(int(m->game().BrojZivota()), livesBefore - 1);
         QCOMPARE(std::count(m.opened.begin(), m.opened.end(), Dialog::Info), 16 - livesBefore);
@@ -272,7 +280,9 @@ private slots:
             });
         });
         QTest::mouseClick(m.child("cmdProveri"), Qt::LeftButton);
+        QVERIFY(m.settled());
         QTRY_VERIFY(done);
+        QVERIFY(m.settled());
         QVERIFY(waited);
         QVERIFY(back);
         QCOMPARE(m.opened.size(), size_t(1));

@@ -22,7 +22,7 @@ void inspect(Dialog d, const std::function<void(QWidget*)>& look) {
         look(dialog);
         clickIzlaz(dialog);
     });
-    app::openDialog(d, "");
+    QVERIFY(openAndWait(d, ""));
 }
 
 }  // namespace
@@ -174,12 +174,14 @@ private slots:
         choose(m.list("cmbCiga", 2), 3);
         onNextModal([](QWidget* d) { clickIzlaz(d); });
         QTest::mouseClick(m.child("cmdProveri"), Qt::LeftButton);
+        QVERIFY(m.settled());
         const QString houses = m.houses();
         const int lives = m.livesVisible();
         for (int i = 0; i < 3; ++i) {
             for (const char* button : {"cmdObjasni", "cmdReklama"}) {
                 onNextModal([](QWidget* d) { clickIzlaz(d); });
                 QTest::mouseClick(m.child(button), Qt::LeftButton);
+                QVERIFY(m.settled());
             }
         }
         QCOMPARE(m.opened.size(), size_t(7));
@@ -227,7 +229,7 @@ private slots:
             whole = dialog->size();
             QTest::mouseClick(dialog, Qt::LeftButton, {}, {dialog->width() - 3 - 2 - 8, 3 + 2 + 7});  // close box
         });
-        app::openDialog(Dialog::Info, "34");
+        QVERIFY(openAndWait(Dialog::Info, "34"));
         qunsetenv("MUD_OWN_FRAMES");
         QCOMPARE(client, QSize(169, 128));
         QCOMPARE(whole, QSize(169 + 6, 128 + 6 + 18));

@@ -46,6 +46,7 @@ private slots:
             touch(dialog->findChild<QPushButton*>(QStringLiteral("cmdIzlaz")));
         });
         touch(m.child("cmdProveri"));
+        QVERIFY(m.settled());
         QCOMPARE(hint, QStringLiteral("frmInfo"));
         QCOMPARE(m.opened, std::vector<Dialog>{Dialog::Info});
         QCOMPARE(m.livesVisible(), 14);
