@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Builds the game as a web page here, on Debian 12, with Debian's emscripten
 # and a Qt for WebAssembly built once from Debian's own source into a cache
-# outside the checkout; leaves the page in build-web/site/ (index.html, the
-# program's .js and .wasm, Qt's loader) and build-web/mudrovan-<version>-web.zip.
+# outside the checkout; leaves the page in build-web/site/ (index.html and
+# its scripts, the program gzipped) and build-web/mudrovan-<version>-web.zip.
 #   ./web.sh                  build the page and the zip
 #   ./web.sh serve [PORT]     ... and serve it on 127.0.0.1, printing the address
-#   ./web.sh test [ARG...]    ... and play it in Debian's headless chromium
+#   ./web.sh test [ARG...]    ... and play it in chromium, firefox and WebKit
 #                             (ARGs go to CTest)
 # As root it installs what is missing, as the other scripts do.
 . "$(dirname "$0")/scripts/common.sh"
@@ -14,11 +14,15 @@ BUILD_WEB="$ROOT/build-web"
 MODE=${1:-build}
 [ $# -gt 0 ] && shift
 
-WEB_PACKAGES=(cmake make patch xz-utils dpkg-dev qt6-base-dev qt6-base-dev-tools emscripten fonts-liberation)
-# The tests: chromium, driven through its DevTools protocol; for the screen
-# reader's round, a private X display with the accessibility bus, and Orca.
-WEB_TEST_PACKAGES=(chromium python3-websockets xvfb openbox xdotool x11-utils procps
-                   dbus-daemon dbus-bin at-spi2-core orca)
+# zopfli packs the program, fontTools cuts its fonts to the game's texts.
+WEB_PACKAGES=(cmake make patch xz-utils dpkg-dev qt6-base-dev qt6-base-dev-tools emscripten fonts-liberation
+              zopfli python3-fonttools)
+# The tests: the three browser engines (chromium through its DevTools
+# protocol, firefox through WebDriver BiDi, WebKitGTK through its WebDriver),
+# a private X display for the last two and for the screen reader's round,
+# with the accessibility bus, and Orca.
+WEB_TEST_PACKAGES=(chromium firefox-esr webkit2gtk-driver python3-websockets xvfb openbox xdotool x11-utils
+                   procps dbus-daemon dbus-bin at-spi2-core orca)
 [ "$MODE" = test ] && WEB_PACKAGES+=("${WEB_TEST_PACKAGES[@]}")
 install_missing "${WEB_PACKAGES[@]}"
 

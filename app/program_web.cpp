@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QByteArray>
 #include <QHash>
 #include <QWindow>
 #include <QScreen>
@@ -46,6 +47,11 @@ public:
 private:
     QHash<QObject*, qreal> drawnAt_;
 };
+
+// Qt's web platform keeps a hidden text field for a touch screen's keyboard,
+// and a screen reader would meet it as an unnamed text field; the game has
+// no text to type, so there is none (read as Qt's platform starts).
+[[maybe_unused]] const bool kNoInputField = qputenv("QT_IM_MODULE", "none");
 
 void redrawWindows(emscripten::val) {
     for (QWidget* window : QApplication::topLevelWidgets())

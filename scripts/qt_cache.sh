@@ -6,6 +6,9 @@ QT_VERSION=6.4.2
 declare -F fail >/dev/null || fail() { echo "$*" >&2; exit 1; }
 # Debian's fixes that touch what the game uses.
 QT_PATCHES=(cve-2023-32763.diff)
+# The project's own patches, in scripts/qt_patches/, by platform (set by
+# windows_qt.sh and web_qt.sh).
+QT_OWN_PATCHES=()
 
 if [ "$(id -u)" -eq 0 ]; then
     MUD_CACHE=${MUD_CACHE:-/var/cache/mudrovan}
@@ -28,6 +31,12 @@ fetch_qt_source() {
         > "$dir/fetch.log" 2>&1 || fail "Could not fetch Qt's source with apt: see $dir/fetch.log"
 }
 
+# What the project's own patches say, for a cache key.
+qt_own_patches_text() {
+    local p
+    for p in "${QT_OWN_PATCHES[@]}"; do cat "$ROOT/scripts/qt_patches/$p"; done
+}
+
 # build_qt PLATFORM KEY MINUTES CONFIGURE-ARGUMENT...: unless it is there,
 # builds Qt into $MUD_CACHE/qt-$QT_VERSION-PLATFORM-KEY, configured with the
 # arguments (after -prefix); KEY names the options and the toolchain, so
@@ -48,6 +57,7 @@ build_qt() {
     local src p
     src=$(echo "$work"/qtbase-everywhere-src-*)
     for p in "${QT_PATCHES[@]}"; do patch -d "$src" -p1 < "$work/debian/patches/$p"; done
+    for p in "${QT_OWN_PATCHES[@]}"; do patch -d "$src" -p1 < "$ROOT/scripts/qt_patches/$p"; done
     mkdir -p "$work/build"
     (cd "$work/build" && "$src/configure" -prefix "$QT_PREFIX" "$@" > "$work/configure.log" 2>&1) \
         || fail "Qt's configure failed: see $work/configure.log"

@@ -1,22 +1,28 @@
 #!/usr/bin/env bash
 # The web page by ear, with the real screen reader (tests/e2e/orca_lib.sh)
-# reading a headed chromium: a round with the keys sent through the X
-# server, as a player presses them: the focused button on load, a list's
-# house, attribute and value, a choice from the open list, a wrong check's
-# hint and the lives left, the clue keys and where-am-I, a new round, the
-# win after the hidden reveal, and a new round after it, each said once.
-#   tests/e2e/on_display.sh --a11y bash tests/web/web_orca.sh SITE-FOLDER
+# reading a headed chromium or firefox: a round with the keys sent through
+# the X server, as a player presses them: the focused button on load, a
+# list's house, attribute and value, a choice from the open list, a wrong
+# check's hint and the lives left, the clue keys and where-am-I, a new
+# round, the win after the hidden reveal, and a new round after it, each
+# said once.
+#   tests/e2e/on_display.sh --a11y bash tests/web/web_orca.sh SITE-FOLDER [chromium|firefox]
 SITE=$(realpath "$1")
+ENGINE=${2:-chromium}
 HERE=$(cd "$(dirname "$0")" && pwd)
 . "$HERE/../e2e/orca_lib.sh"
-command -v chromium >/dev/null || fail "chromium is missing: run ./web.sh test, which installs it"
+case $ENGINE in
+    chromium) command -v chromium >/dev/null || fail "chromium is missing: run ./web.sh test, which installs it" ;;
+    firefox) command -v firefox-esr >/dev/null || fail "firefox-esr is missing: run ./web.sh test, which installs it" ;;
+    *) fail "no such engine: $ENGINE" ;;
+esac
 
-# Chromium's helpers live in its own process group, and go with it.
-CHROMIUM_PID= SERVER_PID=
+# The browser's helpers live in its own process group, and go with it.
+BROWSER_PID= SERVER_PID=
 stop_page() {
-    [ -n "$CHROMIUM_PID" ] && kill -9 -- "-$CHROMIUM_PID" 2>/dev/null
+    [ -n "$BROWSER_PID" ] && kill -9 -- "-$BROWSER_PID" 2>/dev/null
     [ -n "$SERVER_PID" ] && kill "$SERVER_PID" 2>/dev/null
-    for _ in $(seq 100); do pgrep -g "${CHROMIUM_PID:-0}" >/dev/null 2>&1 || break; sleep 0.05; done
+    for _ in $(seq 100); do pgrep -g "${BROWSER_PID:-0}" >/dev/null 2>&1 || break; sleep 0.05; done
 }
 ON_STOP=stop_page
 
@@ -28,12 +34,20 @@ URL=$(head -1 "$WORK/url")
 
 mark
 STARTED=$MARK
-setsid chromium --no-sandbox --force-renderer-accessibility --no-first-run --disable-gpu \
-    --use-angle=swiftshader --enable-unsafe-swiftshader --disable-background-networking \
-    --disable-component-update --disable-sync --disable-quic --remote-debugging-port=0 \
-    --user-data-dir="$WORK/profile" --window-position=0,0 --window-size=1000,740 "$URL" \
-    >"$WORK/chromium.log" 2>&1 &
-CHROMIUM_PID=$!
+if [ "$ENGINE" = chromium ]; then
+    setsid chromium --no-sandbox --force-renderer-accessibility --no-first-run --disable-gpu \
+        --use-angle=swiftshader --enable-unsafe-swiftshader --disable-background-networking \
+        --disable-component-update --disable-sync --disable-quic --remote-debugging-port=0 \
+        --user-data-dir="$WORK/profile" --window-position=0,0 --window-size=1000,740 "$URL" \
+        >"$WORK/browser.log" 2>&1 &
+    CLICK_AT=$WORK/profile
+else
+    CLICK_AT=$(PYTHONPATH=$HERE /usr/bin/python3 -c "from browser import free_port; print(free_port())")
+    PYTHONPATH=$HERE /usr/bin/python3 -c "import sys; from browser import Firefox; Firefox.profile(sys.argv[1])" "$WORK/profile"
+    GNOME_ACCESSIBILITY=1 setsid firefox-esr --no-remote --profile "$WORK/profile" \
+        --remote-debugging-port "$CLICK_AT" --width 1000 --height 740 "$URL" >"$WORK/browser.log" 2>&1 &
+fi
+BROWSER_PID=$!
 disown
 hear 90 "^Provera push button"
 hear 10 "^F2 čita sledeći podatak, Shift\+F2 prethodni, F3 ponavlja poslednji\.$"
@@ -88,7 +102,7 @@ echo "  the clues one at a time, in printed order, and again"
 new_round
 echo "  a new round with its lives"
 
-/usr/bin/python3 "$HERE/board_click.py" "$WORK/profile" 437 224 right || fail "could not click the pet label of house 5"
+/usr/bin/python3 "$HERE/board_click.py" "$ENGINE" "$CLICK_AT" 437 224 right || fail "could not click the pet label of house 5"
 key Return "Bravo! Rešili ste problem! Liste su zaključane\.$"
 once "Bravo!"
 echo "  a right check after the hidden reveal: the win is said once, with the lists locked"

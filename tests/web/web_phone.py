@@ -5,7 +5,8 @@ one (mobile viewport, touch, pixel ratio 3):
 The whole board on the screen in portrait, a round by touch alone (a tap
 opens a list and chooses an item, a tap presses "Provera" and the hint's
 "Izlaz", a held press on house 5's pet reveals, a tap shows the
-congratulation), the whole board again once the phone is turned, and on a
+congratulation), a pinch zooms the page further and it stays so, the whole
+board again once the phone is turned, and on a
 tablet, enlarged; the page installable; after that one visit, the page loaded and played with the
 web server stopped; and a new version of the site kept in place of the old
 on the next visit, but only whole."""
@@ -32,8 +33,8 @@ class PhoneBoard(Board):
     """The board on a zoomed page: judged on screenshots of the phone's
     screen, played by touch at the page's layout positions."""
 
-    def __init__(self, browser):
-        super().__init__(browser)
+    def __init__(self, browser, seconds=60):
+        super().__init__(browser, seconds)
         self.shot = None
 
     def look(self):
@@ -132,6 +133,16 @@ def play(b, site):
     board.tap(200, 325)
     board.wait_pixel("a tap on Provera showed no congratulation", 74, 298, WHITE)
 
+    print("the player zooms in, as on any page")
+    viewport = b.evaluate("document.querySelector('meta[name=viewport]').content")
+    check("maximum-scale" not in viewport and "user-scalable" not in viewport, "the page forbids zooming: " + viewport)
+    fitted = b.evaluate("visualViewport.scale")
+    below = b.evaluate("(document.getElementById('screen').getBoundingClientRect().bottom + innerHeight) / 2")
+    b.send("Input.synthesizePinchGesture", x=195, y=below, scaleFactor=2)
+    wait_for("a pinch did not zoom the page", lambda: b.evaluate("visualViewport.scale") > 1.9 * fitted)
+    time.sleep(0.5)
+    check(b.evaluate("visualViewport.scale") > 1.9 * fitted, "the page took the player's zoom back")
+
     print("the phone turned: the whole board again, drawn anew")
     before = board.samples()
     b.emulate_phone(844, 390)
@@ -151,10 +162,11 @@ def play(b, site):
     board.check_whole("a tablet")
 
     print("kept as an app: with the web server stopped, it loads and plays")
+    files = len(site_files(site))
     wait_for("the page was not kept whole", lambda: b.evaluate(
         "navigator.serviceWorker.ready.then(async () => {"
         " const names = (await caches.keys()).filter(n => n.startsWith('mudrovan-'));"
-        " return names.length === 1 && (await (await caches.open(names[0])).keys()).length; })", wait=True) == 7,
+        " return names.length === 1 && (await (await caches.open(names[0])).keys()).length; })", wait=True) == files,
              seconds=60, step=0.5)
     b.stop_serving()
     b.reload()
@@ -165,6 +177,11 @@ def play(b, site):
 
     print("a new version of the site: kept whole in place of the old, and played on the next visit")
     replace(b, site, b.work)
+
+
+def site_files(site):
+    """The files the site's worker keeps, as the build wrote them into it."""
+    return re.findall(r'^  "([^"]+)": "', open(os.path.join(site, "sw.js")).read(), re.M)
 
 
 def new_version(site, folder, mark, whole=True):
@@ -179,8 +196,7 @@ def new_version(site, folder, mark, whole=True):
         with open(page, "w") as f:
             f.write(html)
     mark_page(mark)
-    names = re.findall(r'^  "([^"]+)": "', open(os.path.join(site, "sw.js")).read(), re.M)
-    subprocess.run(["cmake", "-DSITE=" + folder, "-DVERSION=1.00", "-DFILES=" + ",".join(names),
+    subprocess.run(["cmake", "-DSITE=" + folder, "-DVERSION=1.00", "-DFILES=" + ",".join(site_files(site)),
                     "-DTEMPLATE=" + os.path.join(ROOT, "web", "sw.js.in"),
                     "-P", os.path.join(ROOT, "web", "service_worker.cmake")], check=True)
     if not whole:

@@ -1,13 +1,18 @@
 #!/usr/bin/python3
-"""Plays the game's web page in Debian's headless chromium:
-    web_play.py SITE-FOLDER
-The board paints at its size and stays in place, a wrong check by the keyboard opens the hint
-and costs a life, the hidden reveal (without the browser's context menu)
-and a right check show the congratulation, the keys stay in the game but
-for the browser's own, and "Kraj" ends the game and the page says so; on
-the way, what the browser tells screen readers: the focused control, the
-hint as a dialog with its finding, and the sentences said."""
+"""Plays the game's web page in a browser engine (chromium, firefox or
+webkit; the last two inside tests/e2e/on_display.sh):
+    web_play.py SITE-FOLDER [ENGINE]
+A failed download says so and is tried again at a press of the button, with
+the progress shown as a progress bar; the board paints at its size and
+stays in place, a wrong check by the keyboard opens the hint and costs a
+life, the hidden reveal (without the browser's context menu) and a right
+check show the congratulation, the keys stay in the game but for the
+browser's own, and "Kraj" ends the game and the page says so; on the way,
+what the page tells screen readers: the focused control, the hint as a
+dialog with its finding, and the sentences said."""
+import os
 import re
+import shutil
 import sys
 
 from browser import Failure, run, wait_for
@@ -20,11 +25,11 @@ DIALOG_BORDER = 3
 class Board:
     """The board in the page: its client area's pixels and clicks."""
 
-    def __init__(self, browser):
+    def __init__(self, browser, seconds=60):
         self.b = browser
         left, top, self.width, self.height = wait_for("the board did not show", lambda: self.b.evaluate(
             "(() => { const s = document.getElementById('screen'); if (!s || s.hidden) return null;"
-            " const r = s.getBoundingClientRect(); return [r.left, r.top, r.width, r.height]; })()"), seconds=60)
+            " const r = s.getBoundingClientRect(); return [r.left, r.top, r.width, r.height]; })()"), seconds)
         self.x, self.y = round(left) + BORDER, round(top) + BORDER + CAPTION
 
     def pixel(self, x, y):
@@ -48,28 +53,67 @@ def check(condition, message):
         raise Failure(message)
 
 
-def told(b):
-    """What chromium tells screen readers of the game's focused control:
-    its role, name and text, and its window's role, name and description."""
-    ident = b.evaluate("document.getElementById('screen').getAttribute('aria-activedescendant')")
-    root = b.send("DOM.getDocument", depth=0)["root"]["nodeId"]
-    node = b.send("DOM.querySelector", nodeId=root, selector="#" + ident)["nodeId"]
-    backend = b.send("DOM.describeNode", nodeId=node)["node"]["backendNodeId"]
-    nodes = b.send("Accessibility.getPartialAXTree", nodeId=node, fetchRelatives=True)["nodes"]
-    value = lambda n, key: n.get(key, {}).get("value", "")
-    control = next(n for n in nodes if n.get("backendDOMNodeId") == backend)
-    window = next((n for n in nodes if n["nodeId"] == control.get("parentId")), {})
-    return (value(control, "role"), value(control, "name"), b.evaluate("document.getElementById(%r).textContent" % ident),
-            value(window, "role"), value(window, "name"), value(window, "description"))
-
-
 def said(b):
     """The last sentence the page's spoken region has said, without the mark of a repeat."""
     return b.evaluate("(document.getElementById('heard').lastChild || {}).textContent || ''").replace("\u200b", "")
 
 
+def shown(b, ident):
+    return b.evaluate("!document.getElementById(%r).hidden" % ident)
+
+
+def load_after_a_failure(b, site):
+    """The page from a host that has lost the program: it says so, and
+    loads at the button once the host has it again, the progress shown
+    as a progress bar (in chromium, on a network slow enough to see it)."""
+    b.stop_serving()
+    copy = os.path.join(b.work, "site")
+    shutil.copytree(site, copy)
+    os.rename(os.path.join(copy, "mudrovan.wasm.gz"), os.path.join(b.work, "program"))
+    b.serve(copy)
+    b.navigate()
+    wait_for("a failed download was not said", lambda: shown(b, "failed"), seconds=60)
+    check(b.evaluate("document.getElementById('failed').getAttribute('role')") == "alert" and
+          "Igra nije mogla da se učita" in b.evaluate("document.getElementById('why').textContent") and
+          not shown(b, "loading") and not shown(b, "screen"), "the failure is not said as it should be")
+    os.rename(os.path.join(b.work, "program"), os.path.join(copy, "mudrovan.wasm.gz"))
+    slow = b.engine == "chromium"
+    if slow:
+        b.send("Network.enable")
+        b.send("Network.emulateNetworkConditions", offline=False, latency=40, downloadThroughput=500000,
+               uploadThroughput=500000)
+    retry = b.evaluate("(() => { const r = document.getElementById('retry').getBoundingClientRect();"
+                       " return [r.left + r.width / 2, r.top + r.height / 2]; })()")
+    b.click(*retry)
+    if not slow:
+        return
+    seen, heard = set(), []
+
+    def progress():
+        bar = b.evaluate("(() => { const p = document.getElementById('bar');"
+                         " return [p.getAttribute('aria-valuenow'), p.getAttribute('aria-valuetext'),"
+                         " document.getElementById('loading').textContent.replace(/\\s+/g, ' ').trim()]; })()")
+        if bar[1]:
+            seen.add(tuple(bar))
+            if len(seen) == 3:  # as screen readers meet it, well under way
+                heard.extend((n["role"]["value"], n["name"]["value"], n.get("value", {}).get("value"))
+                             for n in b.send("Accessibility.getFullAXTree")["nodes"]
+                             if n.get("role", {}).get("value") == "progressbar")
+        return shown(b, "screen")
+    wait_for("the game did not load at the second try", progress, seconds=60, step=0.2)
+    b.send("Network.emulateNetworkConditions", offline=False, latency=0, downloadThroughput=-1, uploadThroughput=-1)
+    amounts = sorted(int(now) for now, _, _ in seen)
+    check(len(amounts) >= 3 and amounts[-1] > amounts[0], "the progress bar did not move: %s" % sorted(seen))
+    for now, text, line in seen:
+        check(re.match(r"\d+,\d od \d+,\d MB$", text) and line == "Igra se učitava… " + text,
+              "the progress reads %r, %r" % (text, line))
+    check(len(heard) == 1 and heard[0][1] == "Igra se učitava…" and heard[0][2] > 0,
+          "screen readers meet the progress as %s" % heard)
+
+
 def play(b, site):
-    b.send("Page.navigate", url=b.url)
+    print("a failed download, then the progress of the next")
+    load_after_a_failure(b, site)
     board = Board(b)
     print("the board")
     check(b.evaluate("document.title") == "Dazazirezir uraruvivo", "the page's title is not the game's")
@@ -81,9 +125,10 @@ def play(b, site):
     # The board is the page's game area: dragging its caption leaves it there.
     b.drag(board.x + 200, board.y - 9, board.x + 260, board.y + 60)
     check(board.pixel(200, -9) == NAVY and board.pixel(250, 480) == SILVER, "the board moved in the page")
-    b.evaluate("window.keys = []; document.addEventListener('keydown', e => keys.push(e.key + ':' + e.defaultPrevented));"
+    b.evaluate("window.keys = []; document.addEventListener('keydown', e => ['Shift', 'Control'].includes(e.key) ||"
+               " keys.push(e.key + ':' + e.defaultPrevented));"
                "window.menus = []; document.addEventListener('contextmenu', e => menus.push(e.defaultPrevented));")
-    check(told(b)[:3] == ("button", "Provera", ""), "screen readers are told %s of the focused control" % (told(b),))
+    check(b.told()[:3] == ("button", "Provera", ""), "screen readers are told %s of the focused control" % (b.told(),))
     check(b.evaluate("document.getElementById('keys').textContent").startswith("F2 "), "the clue keys are not told")
 
     print("a wrong check by the keyboard")
@@ -91,21 +136,21 @@ def play(b, site):
     b.key("Enter", vk=13, text="\r")  # "Provera" has the focus
     board.wait_pixel("Enter on Provera opened no hint window", *hint, NAVY)
     check(board.pixel(486, 287) != SILVER, "the life went before the hint was closed")
-    role, name, _, window, title, finding = told(b)
+    role, name, _, window, title, finding = b.told()
     check((role, name, window, title) == ("button", "Izlaz", "dialog", " Informacija") and
           re.match(r"Nađena je greška! Kuća broj: [1-5]\. Pitanje: \w+\.$", finding),
-          "screen readers are told %s of the hint" % (told(b),))
+          "screen readers are told %s of the hint" % (b.told(),))
     b.key("Enter", vk=13, text="\r")  # the hint's "Izlaz"
     board.wait_pixel("Enter did not close the hint window", *hint, NAVY, equal=False)
     board.wait_pixel("life 15 is still shown after the hint", 486, 287, SILVER)
     wait_for("the lives left were not said", lambda: said(b) == "Preostalo života: 14")
-    check(told(b)[:2] == ("button", "Provera"), "the focus did not come back to Provera: %s" % (told(b),))
+    check(b.told()[:2] == ("button", "Provera"), "the focus did not come back to Provera: %s" % (b.told(),))
     b.evaluate("document.activeElement.blur()")  # as a click beside the board, or a screen reader's caret
     b.key("Tab", vk=9)
     check(b.evaluate("document.activeElement.id") == "screen", "a key pressed on the page did not go to the game")
     b.key("ArrowDown", code="ArrowDown", vk=40)
     wait_for("a list's new value was not said", lambda: said(b) == "Crvena")
-    check(told(b)[:3] == ("combobox", "Kuća 1, Boja", "Crvena"), "screen readers are told %s of a list" % (told(b),))
+    check(b.told()[:3] == ("combobox", "Kuća 1, Boja", "Crvena"), "screen readers are told %s of a list" % (b.told(),))
     b.key("Tab", vk=9, modifiers=8)
 
     print("the hidden reveal and a right check")
