@@ -94,7 +94,6 @@
     if (keys.textContent) say(keys.textContent);
     screen.tabIndex = 0;
     screen.focus();
-    page.keyboardTaken();
   }
 
   // A key pressed while nothing on the page has the focus is the game's: a
@@ -124,8 +123,15 @@
   // again) differs by an unspoken character: a screen reader may take the
   // same text twice in a row for one message and drop the second. Lines
   // said before go once the new one is out.
-  var lastSaid;
+  // Until the browser has made the spoken region a part of what screen
+  // readers see (a frame or two after the game is shown), sentences wait:
+  // text that comes with the region itself is not told as news (Firefox).
+  var lastSaid, waiting = [];
   function say(sentence) {
+    if (waiting) {
+      waiting.push(sentence);
+      return;
+    }
     if (sentence === lastSaid) sentence += "\u200b";
     lastSaid = sentence;
     var line = document.createElement("div");
@@ -144,15 +150,34 @@
   };
   page.say = say;
 
-  // The board is up: Qt has made its canvas editable text, for a clipboard
-  // the game does not use, and screen readers would take the game for a
-  // text field.
-  page.boardUp = function () {
-    screen.contentEditable = "false";
-  };
-  // The game's canvas is on the page.
+  // Qt makes its canvas editable text, for a clipboard the game does not
+  // use: screen readers would take the game for a text field, and a browser
+  // would make what it tells them anew, and lose what is said meanwhile. The
+  // canvas stays what it is.
+  Object.defineProperty(screen, "contentEditable", {
+    configurable: true, get: function () { return "false"; }, set: function () {}
+  });
+
+  // The game's canvas is on the page, and the board is up on it: once the
+  // browser has made the spoken region a part of what screen readers see,
+  // the sentences that waited are said.
+  var up = 0;
+  function ready() {
+    if (++up < 2) return;
+    setTimeout(function () {
+      requestAnimationFrame(function () {
+        requestAnimationFrame(function () {
+          var sentences = waiting;
+          waiting = null;
+          sentences.forEach(say);
+        });
+      });
+    }, 100);
+  }
   page.gameShown = function () {
     shown = true;
     takeKeyboard();
+    ready();
   };
+  page.boardUp = ready;
 })();
