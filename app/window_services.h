@@ -14,9 +14,9 @@ namespace mud::app {
 
 // Shows `window` (which it takes over) modally and returns at once;
 // `closed` runs once, after it has closed.
-void showModal(QWidget* window, std::function<void()> closed = nullptr);
+void showModal(QWidget* window, std::function<void()> closed);
 
 // Builds the dialog and shows it modally; the hint window reads `mainTag`.
-void openDialog(Dialog dialog, const std::string& mainTag, std::function<void()> closed = nullptr);
+void openDialog(Dialog dialog, const std::string& mainTag, std::function<void()> closed);
 
 }  // namespace mud::app

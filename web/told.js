@@ -161,9 +161,9 @@
   // The game's canvas is on the page, and the board is up on it: once the
   // browser has made the spoken region a part of what screen readers see,
   // the sentences that waited are said.
-  var up = 0;
+  var boardIsUp = false;
   function ready() {
-    if (++up < 2) return;
+    if (!shown || !boardIsUp) return;
     setTimeout(function () {
       requestAnimationFrame(function () {
         requestAnimationFrame(function () {
@@ -179,5 +179,8 @@
     takeKeyboard();
     ready();
   };
-  page.boardUp = ready;
+  page.boardUp = function () {
+    boardIsUp = true;
+    ready();
+  };
 })();

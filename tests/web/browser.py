@@ -138,6 +138,24 @@ class Browser:
         """The page as the screen shows it now, in device pixels: rows of (r, g, b)."""
         return decode_png(self.shot())
 
+    def starting(self, start, *args):
+        """Runs `start`; if it fails, what it had started is stopped again."""
+        try:
+            return start(*args)
+        except BaseException:
+            self.close()
+            raise
+
+    def needs(self, program, package, site):
+        """Before a browser of its own starts: it is installed, has a display
+        where it draws WebGL only on one, and the site is served."""
+        if not shutil.which(program):
+            raise Failure("%s is missing: run ./web.sh test, which installs %s" % (program, package))
+        if self.engine != "chromium" and not os.environ.get("DISPLAY"):
+            raise Failure("%s draws WebGL only on a display: run this inside tests/e2e/on_display.sh" % self.engine)
+        if site:
+            self.serve(site)
+
     def told(self):
         """What the page tells screen readers of the game's focused control:
         its role, name and text, and its window's role, name and
@@ -206,24 +224,16 @@ class Chromium(Socket, Browser):
         super().__init__()
         self.chromium = None
         self.open_socket()
-        try:
-            if profile:
-                self._connect(profile)
-            else:
-                self._start(site)
-        except BaseException:
-            self.close()
-            raise
+        if profile:
+            self.starting(self._connect, profile)
+        else:
+            self.starting(self._start, site)
 
     def _start(self, site):
-        chromium = shutil.which("chromium")
-        if not chromium:
-            raise Failure("chromium is missing: run ./web.sh test, which installs it")
-        if site:
-            self.serve(site)
+        self.needs("chromium", "chromium", site)
         profile = os.path.join(self.work, "profile")
         self.chromium = subprocess.Popen([
-            chromium, "--headless=new", "--no-sandbox", "--use-angle=swiftshader", "--enable-unsafe-swiftshader",
+            "chromium", "--headless=new", "--no-sandbox", "--use-angle=swiftshader", "--enable-unsafe-swiftshader",
             "--remote-debugging-port=0", "--user-data-dir=" + profile, "--window-size=1024,768",
             "--force-device-scale-factor=1", "--no-first-run", "--disable-background-networking",
             "--disable-component-update", "--disable-sync", "--disable-quic", "--disable-gpu-sandbox",
@@ -366,13 +376,7 @@ class Firefox(Socket, WebDriverInput, Browser):
         super().__init__()
         self.firefox = None
         self.open_socket()
-        try:
-            if not port:
-                port = self._start(site)
-            self._connect(port)
-        except BaseException:
-            self.close()
-            raise
+        self.starting(lambda: self._connect(port or self._start(site)))
 
     @staticmethod
     def profile(folder):
@@ -391,12 +395,7 @@ class Firefox(Socket, WebDriverInput, Browser):
         return folder
 
     def _start(self, site):
-        if not shutil.which("firefox-esr"):
-            raise Failure("firefox-esr is missing: run ./web.sh test, which installs it")
-        if not os.environ.get("DISPLAY"):
-            raise Failure("firefox draws WebGL only on a display: run this inside tests/e2e/on_display.sh")
-        if site:
-            self.serve(site)
+        self.needs("firefox-esr", "firefox-esr", site)
         port = free_port()
         self.firefox = subprocess.Popen(
             ["firefox-esr", "--no-remote", "--profile", self.profile(os.path.join(self.work, "profile")),
@@ -475,19 +474,10 @@ class WebKit(WebDriverInput, Browser):
     def __init__(self, site=None):
         super().__init__()
         self.driver = self.session = None
-        try:
-            self._start(site)
-        except BaseException:
-            self.close()
-            raise
+        self.starting(self._start, site)
 
     def _start(self, site):
-        if not (shutil.which("WebKitWebDriver") and os.path.exists(MINIBROWSER)):
-            raise Failure("WebKitGTK's driver is missing: run ./web.sh test, which installs webkit2gtk-driver")
-        if not os.environ.get("DISPLAY"):
-            raise Failure("WebKit draws WebGL only on a display: run this inside tests/e2e/on_display.sh")
-        if site:
-            self.serve(site)
+        self.needs("WebKitWebDriver", "webkit2gtk-driver", site)  # and with it the MiniBrowser
         port = free_port()
         self.driver = subprocess.Popen(["WebKitWebDriver", "--port=%d" % port], stdout=subprocess.DEVNULL,
                                        stderr=subprocess.DEVNULL, start_new_session=True)
