@@ -27,6 +27,7 @@ WEB_TEST_PACKAGES=(chromium firefox-esr webkit2gtk-driver python3-websockets xvf
 install_missing "${WEB_PACKAGES[@]}"
 
 build_qt_web
+for_qt "$BUILD_WEB"
 cmake -S "$ROOT" -B "$BUILD_WEB" -DCMAKE_BUILD_TYPE=Release \
       -DCMAKE_TOOLCHAIN_FILE="$QT_WEB/lib/cmake/Qt6/qt.toolchain.cmake" \
       -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >/dev/null

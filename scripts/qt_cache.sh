@@ -6,9 +6,11 @@ QT_VERSION=6.4.2
 declare -F fail >/dev/null || fail() { echo "$*" >&2; exit 1; }
 # Debian's fixes that touch what the game uses.
 QT_PATCHES=(cve-2023-32763.diff)
-# The project's own patches, in scripts/qt_patches/, by platform (set by
-# windows_qt.sh and web_qt.sh).
-QT_OWN_PATCHES=()
+# What the game takes of Qt, on every platform.
+. "$ROOT/scripts/qt_features.sh"
+# The project's own patches, in scripts/qt_patches/: the game's Qt's, and
+# what a platform adds (windows_qt.sh and web_qt.sh).
+QT_OWN_PATCHES=("${QT_GAME_PATCHES[@]}")
 
 if [ "$(id -u)" -eq 0 ]; then
     MUD_CACHE=${MUD_CACHE:-/var/cache/mudrovan}
@@ -31,10 +33,14 @@ fetch_qt_source() {
         > "$dir/fetch.log" 2>&1 || fail "Could not fetch Qt's source with apt: see $dir/fetch.log"
 }
 
-# What the project's own patches say, for a cache key.
-qt_own_patches_text() {
+# qt_key CONFIGURE-ARGUMENT...: names a build for the cache, from Qt's
+# version, its options, every patch and the toolchain (the lines that
+# qt_toolchain, set by the platform's script, prints).
+qt_key() {
     local p
-    for p in "${QT_OWN_PATCHES[@]}"; do cat "$ROOT/scripts/qt_patches/$p"; done
+    { echo "$QT_VERSION $* ${QT_PATCHES[*]}"
+      for p in "${QT_OWN_PATCHES[@]}"; do cat "$ROOT/scripts/qt_patches/$p"; done
+      qt_toolchain; } | sha256sum | cut -c1-12
 }
 
 # build_qt PLATFORM KEY MINUTES CONFIGURE-ARGUMENT...: unless it is there,
@@ -67,4 +73,15 @@ build_qt() {
     touch "$QT_PREFIX/.complete"
     rm -rf "$work"
     echo "Qt for $platform built in $(( (SECONDS - started) / 60 )) min."
+}
+
+# for_qt BUILD-FOLDER: a build folder made with another Qt than QT_PREFIX
+# (an earlier list of features) is made anew, since CMake keeps the Qt it
+# was first given.
+for_qt() {
+    local cache="$1/CMakeCache.txt"
+    if [ -f "$cache" ] && ! grep -q "^Qt6_DIR:PATH=$QT_PREFIX/" "$cache"; then
+        echo "$1 was built with another Qt: building it anew."
+        rm -rf "$1"
+    fi
 }
