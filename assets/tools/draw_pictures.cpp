@@ -197,8 +197,9 @@ QImage grown(const QImage& img, int factor) {
     return img.scaled(img.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
-// A Windows icon file holding every size: 32-bit bitmaps with their
-// transparency mask, and the largest as PNG, as Windows keeps it.
+// A Windows icon file holding every size: the small ones as 32-bit bitmaps
+// with their transparency mask, from 32 pixels up as PNG, which Windows
+// reads there since Vista (and which keeps the program file small).
 QByteArray icoFile(const QList<QImage>& images) {
     QByteArray head, data;
     auto put16 = [](QByteArray& b, int v) { b.append(char(v & 0xff)).append(char((v >> 8) & 0xff)); };
@@ -208,7 +209,7 @@ QByteArray icoFile(const QList<QImage>& images) {
     for (const QImage& img : images) {
         QByteArray entry;
         const int n = img.width();
-        if (n >= 256) {
+        if (n >= 32) {
             QBuffer buffer(&entry);
             buffer.open(QIODevice::WriteOnly);
             img.save(&buffer, "PNG");
