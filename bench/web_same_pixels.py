@@ -2,9 +2,10 @@
 """Whether two builds of the web page draw the same pixels (a check for a
 change to how the page is built, not a test):
     web_same_pixels.py SITE-A SITE-B
-Plays the same steps on each in headless chromium (the board, a list open,
-the hint, the explanation, the advert, the congratulation) and compares
-each screen, pixel for pixel, once it has stopped changing."""
+Plays the same steps on each in headless chromium (the board, the
+explanation, the advert, a list open, the hint for one wrong answer, the
+congratulation) and compares each screen, pixel for pixel, once it has
+stopped changing; SHOTS=FOLDER keeps the screens that differ."""
 import os
 import sys
 import time
@@ -12,7 +13,6 @@ import time
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "web"))
 from browser import Chromium, decode_png, wait_for  # noqa: E402
 
-ENTER, TAB = dict(vk=13, text="\r"), dict(vk=9)
 
 
 def settled(b):
@@ -21,40 +21,45 @@ def settled(b):
     for _ in range(40):
         shot = b.shot()
         if shot == last:
-            return decode_png(shot)
+            return shot
         last = shot
         time.sleep(0.25)
     raise SystemExit("the page kept changing")
 
 
+# Each screen from a page loaded afresh: (name, steps), a step being a click
+# at a place of the board's client area (with its button) or a key.
+CLICK_LIST, PROVERA, REVEAL = (50, 61), (200, 325), (437, 224, "right")
+SCREENS = [
+    ("board", []),
+    ("explanation", [(374, 325)]),
+    ("advert", [(464, 469)]),
+    ("list open", [CLICK_LIST]),
+    # every answer right but one, which the hint then names
+    ("hint", [REVEAL, CLICK_LIST, ("ArrowDown", 40), ("Enter", 13), PROVERA]),
+    ("congratulation", [REVEAL, PROVERA]),
+]
+
+
 def screens(site):
     b = Chromium(site)
+    shots = {}
     try:
-        b.navigate()
-        wait_for("the game did not take the keyboard",
-                 lambda: b.evaluate("document.activeElement && document.activeElement.id") == "screen", 90)
-        left, top = b.evaluate("(() => { const r = document.getElementById('screen').getBoundingClientRect();"
-                               " return [r.left, r.top]; })()")
-        x, y = round(left) + 4, round(top) + 4 + 18  # the board's client area
-        shots = {"board": settled(b)}
-        b.key("Enter", **ENTER)  # "Provera" has the focus: a wrong check
-        shots["hint"] = settled(b)
-        b.key("Enter", **ENTER)  # its "Izlaz"
-        b.click(x + 60, y + 170)  # house 1's colour list, open
-        shots["list open"] = settled(b)
-        b.key("Escape", vk=27)
-        for name, tabs in (("explanation", 1), ("advert", 2)):
-            b.key("Tab", vk=9, modifiers=8)  # back to "Provera"...
-            for _ in range(tabs):
-                b.key("Tab", **TAB)  # ... then on to the button
-            b.key("Enter", **ENTER)
-            shots[name] = settled(b)
-            b.key("Escape", vk=27)
+        for name, steps in SCREENS:
+            b.navigate()
+            wait_for("the game did not take the keyboard",
+                     lambda: b.evaluate("document.activeElement && document.activeElement.id") == "screen", 90)
+            left, top = b.evaluate("(() => { const r = document.getElementById('screen').getBoundingClientRect();"
+                                   " return [r.left, r.top]; })()")
+            x, y = round(left) + 4, round(top) + 4 + 18  # the board's client area
             settled(b)
-        b.click(x + 437, y + 224, "right")  # the reveal
-        b.key("Tab", vk=9, modifiers=8)
-        b.key("Enter", **ENTER)
-        shots["congratulation"] = settled(b)
+            for step in steps:
+                if isinstance(step[0], str):
+                    b.key(step[0], vk=step[1], text="\r" if step[0] == "Enter" else None)
+                else:
+                    b.click(x + step[0], y + step[1], *step[2:])
+                    settled(b)
+            shots[name] = settled(b)
         return shots
     finally:
         b.close()
@@ -66,11 +71,15 @@ def main():
     a, b = screens(sys.argv[1]), screens(sys.argv[2])
     differ = 0
     for name in a:
-        rows_a, rows_b = a[name], b[name]
+        rows_a, rows_b = decode_png(a[name]), decode_png(b[name])
         count = sum(pa != pb for ra, rb in zip(rows_a, rows_b) for pa, pb in zip(ra, rb))
         count += abs(len(rows_a) - len(rows_b))
         differ += count
         print("%-16s %s" % (name, "the same" if not count else "%d pixels differ" % count))
+        if count and os.environ.get("SHOTS"):  # a folder to keep the two screens that differ
+            for side, shots in (("a", a), ("b", b)):
+                with open(os.path.join(os.environ["SHOTS"], "%s-%s.png" % (name, side)), "wb") as f:
+                    f.write(shots[name])
     sys.exit(1 if differ else 0)
 
 
