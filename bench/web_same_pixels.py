@@ -12,7 +12,7 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "web"))
 from browser import Chromium, decode_png, wait_for  # noqa: E402
-
+from web_play import Board  # noqa: E402
 
 
 def settled(b):
@@ -49,15 +49,13 @@ def screens(site):
             b.navigate()
             wait_for("the game did not take the keyboard",
                      lambda: b.evaluate("document.activeElement && document.activeElement.id") == "screen", 90)
-            left, top = b.evaluate("(() => { const r = document.getElementById('screen').getBoundingClientRect();"
-                                   " return [r.left, r.top]; })()")
-            x, y = round(left) + 4, round(top) + 4 + 18  # the board's client area
+            board = Board(b)
             settled(b)
             for step in steps:
                 if isinstance(step[0], str):
                     b.key(step[0], vk=step[1], text="\r" if step[0] == "Enter" else None)
                 else:
-                    b.click(x + step[0], y + step[1], *step[2:])
+                    board.click(*step)
                     settled(b)
             shots[name] = settled(b)
         return shots
