@@ -15,4 +15,10 @@ void tellPage(const char* what, Args&&... args) {
     page.call<void>(what, std::forward<Args>(args)...);
 }
 
+// The page's mirror of the shown windows, for screen readers that explore
+// the page by finger or pointer: started with the bridge, and told when the
+// accessibility layer has news.
+void startMirror();
+void mirrorSoon();
+
 }  // namespace mud::ui

@@ -99,6 +99,7 @@ QAccessible::Id focusedId = 0;
 bool isFocused(QAccessibleInterface* iface) { return iface && QAccessible::uniqueId(iface) == focusedId; }
 
 void tell(QAccessibleEvent* event) {
+    mirrorSoon();
     QAccessibleInterface* iface = event->accessibleInterface();
     if (!iface) return;
     switch (event->type()) {
@@ -135,6 +136,7 @@ void connectScreenReaders() {
     if (QPlatformIntegration* platform = QGuiApplicationPrivate::platformIntegration())
         if (QPlatformAccessibility* accessibility = platform->accessibility()) accessibility->setActive(true);
     QAccessible::installUpdateHandler(tell);
+    startMirror();
 }
 
 bool notifyScreenReaders(QWidget*, const QString& sentence) {

@@ -96,16 +96,17 @@
     screen.focus();
   }
 
-  // A key pressed while nothing on the page has the focus is the game's: a
-  // click beside the board, or a screen reader reading the page, moves the
-  // focus to the page itself (Orca does so when a key stops its reading of
+  // A key pressed while nothing on the page has the focus (or the mirror
+  // has it) is the game's: a click beside the board, or a screen reader
+  // reading the page, moves the focus to the page itself (Orca does so when a key stops its reading of
   // the page as the game comes up). The game takes the keyboard back, and
   // the key with it. And WebKitGTK names Shift+Tab's key "Unidentified" (the
   // keyboard gives it as the left tab): the game is told the Tab it is.
   function onKey(event) {
     if (!event.isTrusted) return;
     var active = document.activeElement;
-    var stray = event.type === "keydown" && keyboardTaken && !screen.hidden && (!active || active === document.body);
+    var stray = event.type === "keydown" && keyboardTaken && !screen.hidden &&
+                (!active || active === document.body || mirror.contains(active));
     var leftTab = event.key === "Unidentified" && event.code === "Tab";
     if (!stray && !leftTab) return;
     event.preventDefault();
@@ -141,6 +142,173 @@
       while (heard.firstChild !== line) heard.removeChild(heard.firstChild);
     }, 250);
   }
+
+  // The mirror: an element over each thing of the shown windows that a
+  // player reads or uses, in the order they are read, as the program hands
+  // them over (see page.mirror); containers (a window, an open list) hold
+  // theirs. They are not seen, but they are where a finger or a pointer
+  // finds them: a screen reader on a phone says what lies under the finger
+  // and swipes from one to the next; one on a desktop follows the pointer.
+  var mirror = document.getElementById("mirror");
+  var mirrored = {}, gone = [], act = null;
+  var HOLDERS = { group: 1, dialog: 1, listbox: 1, frame: 1 };
+
+  function mirrorElement(item) {
+    var element = document.createElement(item.r === "button" ? "button" : "div");
+    if (item.r === "button") {
+      element.type = "button";
+      element.tabIndex = -1;
+    } else if (item.r !== "text" && item.r !== "frame") {
+      element.setAttribute("role", item.r);
+    }
+    if (item.r === "combobox") element.setAttribute("aria-haspopup", "listbox");
+    // What the player can act on takes its own click: a browser offers an
+    // element's default action to screen readers where it takes clicks.
+    if (item.a) element.addEventListener("click", onClick);
+    element.key = item.k;
+    return element;
+  }
+
+  function setAttribute(element, name, value) {
+    if (value === null) {
+      if (element.hasAttribute(name)) element.removeAttribute(name);
+    } else if (element.getAttribute(name) !== value) {
+      element.setAttribute(name, value);
+    }
+  }
+
+  function update(element, item, within) {
+    var holder = HOLDERS[item.r];
+    var label = item.r === "text" ? null : item.n || null;
+    var text = holder ? null : item.r === "text" ? item.n : item.r === "combobox" ? item.v : item.r === "img" ? "" : item.n;
+    setAttribute(element, "aria-label", item.r === "option" ? null : label);
+    if (text !== null && element.textContent !== text) element.textContent = text;
+    setAttribute(element, "aria-disabled", item.d ? "true" : null);
+    setAttribute(element, "aria-expanded", item.e === undefined ? null : String(!!item.e));
+    setAttribute(element, "aria-selected", item.r === "option" ? String(!!item.s) : null);
+    setAttribute(element, "aria-modal", item.m ? "true" : null);
+    var style = element.style;
+    var left = item.x - (within ? within.x : 0) + "px", top = item.y - (within ? within.y : 0) + "px";
+    if (style.left !== left) style.left = left;
+    if (style.top !== top) style.top = top;
+    if (style.width !== item.w + "px") style.width = item.w + "px";
+    if (style.height !== item.h + "px") style.height = item.h + "px";
+  }
+
+  page.mirrorActs = function (activate) { act = activate; };
+  page.mirror = function (json) {
+    var items = JSON.parse(json), byKey = {}, next = new Map(), now = {};
+    items.forEach(function (item) {
+      byKey[item.k] = item;
+      var element = mirrored[item.k] || mirrorElement(item);
+      now[item.k] = element;
+      var within = byKey[item.p];
+      var parent = within ? now[item.p] : mirror;
+      update(element, item, within);
+      // In reading order within its container; moved only if it is not.
+      var index = next.get(parent) || 0;
+      if (parent.children[index] !== element) parent.insertBefore(element, parent.children[index] || null);
+      next.set(parent, index + 1);
+    });
+    for (var key in mirrored) if (!now[key]) gone.push(mirrored[key]);
+    mirrored = now;
+    if (!pressed.size) clearGone();
+  };
+  function clearGone() {
+    gone.forEach(function (element) { if (!mirrored[element.key]) element.remove(); });
+    gone = [];
+  }
+
+  // The player's own pointer on the mirror goes on to the game as it would
+  // on the canvas beneath, the same event, seen as the canvas's: the
+  // canvas and its mirror are one surface. A click that follows the
+  // player's own press was the game's already; a click with no press (a
+  // screen reader's activation: a double tap, the accessibility interface's
+  // action, Enter in a reader's browse mode) is a click on the control.
+  var GAME_EVENTS = ["pointerdown", "pointermove", "pointerup", "pointercancel", "touchstart", "touchmove",
+                     "touchend", "touchcancel", "wheel", "contextmenu", "mousedown"];
+  var listeners = {}, addListener = screen.addEventListener, removeListener = screen.removeEventListener;
+  screen.addEventListener = function (type, listener) {
+    (listeners[type] = listeners[type] || []).push(listener);
+    return addListener.apply(this, arguments);
+  };
+  screen.removeEventListener = function (type, listener) {
+    var list = listeners[type] || [], at = list.indexOf(listener);
+    if (at >= 0) list.splice(at, 1);
+    return removeListener.apply(this, arguments);
+  };
+  function onScreen(event, type) {
+    var box = screen.getBoundingClientRect();
+    return new Proxy(event, { get: function (real, name) {
+      if (name === "target" || name === "currentTarget" || name === "srcElement") return screen;
+      if (name === "type") return type;
+      if (name === "offsetX") return real.clientX - box.left;
+      if (name === "offsetY") return real.clientY - box.top;
+      var value = real[name];
+      return typeof value === "function" ? value.bind(real) : value;
+    } });
+  }
+  function toGame(event, type) {
+    var seen = onScreen(event, type), handler = screen["on" + type];
+    if (handler) handler.call(screen, seen);
+    (listeners[type] || []).slice().forEach(function (listener) {
+      if (typeof listener === "function") listener.call(screen, seen);
+      else listener.handleEvent(seen);
+    });
+  }
+  function inGame(node) { return !!node && (node === screen || mirror.contains(node)); }
+
+  var pressed = new Set(), pressedUntil = 0;
+  function onPlayer(event) {
+    if (!event.isTrusted) return;
+    var type = event.type;
+    if (type === "pointerover" || type === "pointerout") {
+      // Onto the game from outside it, or off it.
+      if (!inGame(event.relatedTarget)) toGame(event, type === "pointerover" ? "pointerenter" : "pointerleave");
+      return;
+    }
+    if (type === "mousedown") {
+      // The keyboard stays with the game, as at a click on the canvas.
+      if (keyboardTaken) {
+        event.preventDefault();
+        screen.focus();
+      }
+      return;
+    }
+    if (type === "pointerdown") {
+      pressed.add(event.pointerId);
+      pressedUntil = Infinity;
+    }
+    toGame(event, type);
+  }
+  // A press ends wherever its pointer is then (the game takes a mouse as it
+  // is pressed, and its release comes to the canvas). Its click comes at
+  // once (a touch's a moment later); after that, a click is not the
+  // player's. Elements that went meanwhile go once no press needs them.
+  ["pointerup", "pointercancel"].forEach(function (type) {
+    document.addEventListener(type, function (event) {
+      if (!event.isTrusted || !pressed.delete(event.pointerId) || pressed.size) return;
+      pressedUntil = performance.now() + 1000;
+      setTimeout(clearGone);
+    }, true);
+  });
+  GAME_EVENTS.concat("pointerover", "pointerout").forEach(function (type) { mirror.addEventListener(type, onPlayer); });
+  function onClick(event) {
+    if (event.target !== event.currentTarget) return;
+    if (performance.now() < pressedUntil) {
+      pressedUntil = 0;
+      return;
+    }
+    event.preventDefault();
+    if (act && event.currentTarget.key) act(event.currentTarget.key);
+  }
+  // The canvas and its mirror are one surface: moving from one to the other
+  // is not leaving the game.
+  ["pointerenter", "pointerleave"].forEach(function (type) {
+    addListener.call(screen, type, function (event) {
+      if (inGame(event.relatedTarget)) event.stopImmediatePropagation();
+    }, true);
+  });
 
   // What the program tells the page.
   page.focus = focus;

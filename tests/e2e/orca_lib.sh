@@ -98,9 +98,29 @@ new_round() {
     key Tab "^Provera push button"
 }
 
+# Orca refuses to start beside another Orca of the same user, or with
+# --replace kills it; each test's Orca has its own display and bus, so
+# Orca's look for others finds none, and tests may run side by side.
+mkdir -p "$WORK/bin"
+cat >"$WORK/bin/pgrep" <<EOF
+#!/bin/sh
+[ "\$*" = "-u $(id -u) -x orca" ] && exit 1
+exec /usr/bin/pgrep "\$@"
+EOF
+chmod +x "$WORK/bin/pgrep"
+# A test may turn on Orca's mouse review: it says what lies under the X
+# pointer.
+if [ -n "${ORCA_MOUSE_REVIEW:-}" ]; then
+    mkdir -p "$ORCA_HOME/orca"
+    cat >"$ORCA_HOME/orca/user-settings.conf" <<'EOF'
+{"general": {"enableMouseReview": true}, "pronunciations": {}, "keybindings": {},
+ "profiles": {"default": {"profile": ["Default", "default"], "enableMouseReview": true}}}
+EOF
+fi
+
 env HOME="$ORCA_HOME" XDG_CONFIG_HOME="$ORCA_HOME/.config" XDG_DATA_HOME="$ORCA_HOME/.local/share" \
     XDG_CACHE_HOME="$ORCA_HOME/.cache" PYTHONPATH="$WORK/python" ORCA_DEBUG_LOG="$LOG" \
-    orca --replace -u "$ORCA_HOME/orca" --debug-file="$LOG" >"$WORK/orca.out" 2>&1 &
+    PATH="$WORK/bin:$PATH" orca -u "$ORCA_HOME/orca" --debug-file="$LOG" >"$WORK/orca.out" 2>&1 &
 ORCA_PID=$!
 for _ in $(seq 600); do
     [ "$(heard_since 'Screen reader on')" -gt 0 ] && break

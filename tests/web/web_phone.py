@@ -2,14 +2,16 @@
 """The game's web page on a phone, in Debian's headless chromium emulating
 one (mobile viewport, touch, pixel ratio 3):
     web_phone.py SITE-FOLDER
-The whole board on the screen in portrait, a round by touch alone (a tap
-opens a list and chooses an item, a tap presses "Provera" and the hint's
-"Izlaz", a held press on house 5's pet reveals, a tap shows the
-congratulation), a pinch zooms the page further and it stays so, the whole
-board again once the phone is turned, and on a
-tablet, enlarged; the page installable; after that one visit, the page loaded and played with the
-web server stopped; and a new version of the site kept in place of the old
-on the next visit, but only whole."""
+The whole board on the screen in portrait, each list, button and clue
+where screen readers find it (in landscape too), a list played by a screen
+reader's activation, a round by touch alone (a tap opens a list and chooses
+an item, a tap presses "Provera" and the hint's "Izlaz", a held press on
+house 5's pet reveals, a tap shows the congratulation), a pinch zooms the
+page further and it stays so, the whole board again once the phone is
+turned, and on a tablet, enlarged; the page installable; after that one
+visit, the page loaded and played with the web server stopped; and a new
+version of the site kept in place of the old on the next visit, but only
+whole."""
 import os
 import re
 import shutil
@@ -18,6 +20,7 @@ import sys
 import time
 
 from browser import ROOT, Failure, run, wait_for
+from on_page import LISTS, clues, mirrored
 from web_play import BORDER, CAPTION, NAVY, SILVER, WHITE, Board, check
 
 HOLD = 1.2  # seconds: longer than a press-and-hold
@@ -63,6 +66,10 @@ class PhoneBoard(Board):
             return (self.pixel(x, y) == colour) == equal
         wait_for(what, probe, seconds, step=0.2)
 
+    def at(self, x, y):
+        """The colour the screen shows at the page's CSS point (x, y)."""
+        return self.shot[int((y - self.top) * self.k)][int((x - self.left) * self.k)]
+
     def click(self, x, y, button="left"):
         raise Failure("a phone has no mouse")
 
@@ -101,6 +108,39 @@ class PhoneBoard(Board):
                   % (edge, orientation, [self.pixel(*p) for p in edge]))
 
 
+def check_mirror(b, board, orientation):
+    """Each list's, button's and clue's element for screen readers lies over
+    what is drawn of it, within 2 CSS pixels: a list's or a button's drawn
+    edges, on its silver ground, at each side of the element's box; a
+    clue's ink from the box's left, in its rows."""
+    board.look()
+    things, near, step = mirrored(b, boxes=True), 2, 1 / board.k
+    steps = [i * step - near for i in range(int(2 * near / step) + 1)]
+    wrong = []
+    for name in LISTS + ["Provera", "Ponovo", "Objašnjenje", "Kraj", "Reklama"]:
+        left, top, right, bottom = things[name][4]
+        across, down = top + (bottom - top) / 2, left + (right - left) * 0.85
+        for side, points in (("left", [(left + d, across) for d in steps]),
+                             ("right", [(right - d, across) for d in steps]),
+                             ("top", [(down, top + d) for d in steps]),
+                             ("bottom", [(down, bottom - d) for d in steps])):
+            colours = [board.at(*p) for p in points]
+            if not any(a == SILVER and c != SILVER for a, c in zip(colours, colours[1:])):
+                wrong.append("%s's %s" % (name, side))
+    for name in clues(things):
+        left, top, right, bottom = things[name][4]
+        ink = [(x, y) for y in frange(top, bottom, step) for x in frange(left - near, left + 12, step)
+               if board.at(x, y) != SILVER]
+        # A letter's ink begins after its own side bearing, up to a pixel.
+        if not ink or not -near <= min(x for x, _ in ink) - left <= near + 1:
+            wrong.append("%s's text" % name)
+    check(not wrong, "in %s, not drawn where screen readers find them: %s" % (orientation, ", ".join(wrong)))
+
+
+def frange(start, stop, step):
+    return [start + i * step for i in range(int((stop - start) / step))]
+
+
 def play(b, site):
     b.emulate_phone(390, 844)
     b.send("Page.navigate", url=b.url)
@@ -111,6 +151,17 @@ def play(b, site):
     check(b.send("Page.getInstallabilityErrors")["installabilityErrors"] == [],
           "chromium would not install the page: %s" % b.send("Page.getInstallabilityErrors"))
     b.evaluate("window.menus = []; document.addEventListener('contextmenu', e => menus.push(e.defaultPrevented))")
+    check_mirror(b, board, "portrait")
+
+    print("a screen reader's activation (a click with no touch before it) opens a list and chooses an item")
+    click = "[...document.querySelectorAll('#mirror [role=%s]')].find(e => e.textContent === %r || " \
+            "e.getAttribute('aria-label') === %r).click()"
+    b.evaluate(click % ("combobox", "Kuća 2, Boja", "Kuća 2, Boja"))
+    options = wait_for("a click on the list's element did not open it", lambda: [
+        name for name, (role, *_) in mirrored(b).items() if role == "option"])
+    b.evaluate(click % ("option", options[2], options[2]))
+    wait_for("a click on an item's element did not choose it", lambda: mirrored(b)["Kuća 2, Boja"][1] == options[2]
+             and "option" not in [role for role, *_ in mirrored(b).values()])
 
     print("a round by touch")
     house1 = board.pixel(85, 40)
@@ -151,6 +202,7 @@ def play(b, site):
         " document.getElementById('screen').clientWidth * visualViewport.scale * 3) <= 1"))
     board = PhoneBoard(b)
     board.check_whole("landscape")
+    check_mirror(b, board, "landscape")
     board.look()
     same = sum(board.pixel(*point) == colour for point, colour in before.items())
     check(same >= 0.98 * len(before), "the turned board shows other pixels: %d of %d alike" % (same, len(before)))
