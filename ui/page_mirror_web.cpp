@@ -156,6 +156,9 @@ public:
         timer_.setInterval(0);
         connect(&timer_, &QTimer::timeout, this, [this] { send(); });
         qApp->installEventFilter(this);
+        // The game ends with its last window: nothing is left, and no turn
+        // of the event loop may come.
+        connect(qApp, &QGuiApplication::lastWindowClosed, this, [this] { send(); });
     }
     void soon() {
         if (!timer_.isActive()) timer_.start();

@@ -150,7 +150,7 @@
   // finds them: a screen reader on a phone says what lies under the finger
   // and swipes from one to the next; one on a desktop follows the pointer.
   var mirror = document.getElementById("mirror");
-  var mirrored = {}, gone = [], act = null;
+  var mirrored = {}, act = null;
   var HOLDERS = { group: 1, dialog: 1, listbox: 1, frame: 1 };
 
   function mirrorElement(item) {
@@ -165,6 +165,9 @@
     // What the player can act on takes its own click: a browser offers an
     // element's default action to screen readers where it takes clicks.
     if (item.a) element.addEventListener("click", onClick);
+    // The player's pointer, even after the element has gone: a touch goes
+    // on to the element it began on.
+    PLAYER_EVENTS.forEach(function (type) { element.addEventListener(type, onPlayer); });
     element.key = item.k;
     return element;
   }
@@ -210,14 +213,9 @@
       if (parent.children[index] !== element) parent.insertBefore(element, parent.children[index] || null);
       next.set(parent, index + 1);
     });
-    for (var key in mirrored) if (!now[key]) gone.push(mirrored[key]);
+    for (var key in mirrored) if (!now[key]) mirrored[key].remove();
     mirrored = now;
-    if (!pressed.size) clearGone();
   };
-  function clearGone() {
-    gone.forEach(function (element) { if (!mirrored[element.key]) element.remove(); });
-    gone = [];
-  }
 
   // The player's own pointer on the mirror goes on to the game as it would
   // on the canvas beneath, the same event, seen as the canvas's: the
@@ -225,8 +223,8 @@
   // player's own press was the game's already; a click with no press (a
   // screen reader's activation: a double tap, the accessibility interface's
   // action, Enter in a reader's browse mode) is a click on the control.
-  var GAME_EVENTS = ["pointerdown", "pointermove", "pointerup", "pointercancel", "touchstart", "touchmove",
-                     "touchend", "touchcancel", "wheel", "contextmenu", "mousedown"];
+  var PLAYER_EVENTS = ["pointerdown", "pointermove", "pointerup", "pointercancel", "touchstart", "touchmove",
+                       "touchend", "touchcancel", "wheel", "contextmenu", "mousedown", "pointerover", "pointerout"];
   var listeners = {}, addListener = screen.addEventListener, removeListener = screen.removeEventListener;
   screen.addEventListener = function (type, listener) {
     (listeners[type] = listeners[type] || []).push(listener);
@@ -258,9 +256,10 @@
   }
   function inGame(node) { return !!node && (node === screen || mirror.contains(node)); }
 
-  var pressed = new Set(), pressedUntil = 0;
+  var pressedUntil = 0;
   function onPlayer(event) {
-    if (!event.isTrusted) return;
+    // Each event once, by the element it is for.
+    if (!event.isTrusted || event.target !== event.currentTarget) return;
     var type = event.type;
     if (type === "pointerover" || type === "pointerout") {
       // Onto the game from outside it, or off it.
@@ -275,24 +274,18 @@
       }
       return;
     }
-    if (type === "pointerdown") {
-      pressed.add(event.pointerId);
-      pressedUntil = Infinity;
-    }
+    if (type === "pointerdown") pressedUntil = performance.now() + 10000;
     toGame(event, type);
   }
   // A press ends wherever its pointer is then (the game takes a mouse as it
   // is pressed, and its release comes to the canvas). Its click comes at
   // once (a touch's a moment later); after that, a click is not the
-  // player's. Elements that went meanwhile go once no press needs them.
+  // player's. A press whose end the page never learns of lasts ten seconds.
   ["pointerup", "pointercancel"].forEach(function (type) {
     document.addEventListener(type, function (event) {
-      if (!event.isTrusted || !pressed.delete(event.pointerId) || pressed.size) return;
-      pressedUntil = performance.now() + 1000;
-      setTimeout(clearGone);
+      if (event.isTrusted && pressedUntil > performance.now()) pressedUntil = performance.now() + 1000;
     }, true);
   });
-  GAME_EVENTS.concat("pointerover", "pointerout").forEach(function (type) { mirror.addEventListener(type, onPlayer); });
   function onClick(event) {
     if (event.target !== event.currentTarget) return;
     if (performance.now() < pressedUntil) {

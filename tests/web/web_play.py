@@ -158,6 +158,7 @@ def play(b, site):
     board.click(437, 224, "right")  # the pet label of house 5
     wait_for("the reveal did not paint house 1", lambda: board.pixel(85, 40) != house1)
     check(b.evaluate("menus.length > 0 && menus.every(Boolean)"), "the browser's context menu was not held back")
+    check(b.evaluate("document.activeElement.id") == "screen", "a click on the board took the keyboard from the game")
     b.key("Enter", vk=13, text="\r")
     board.wait_pixel("a right check showed no congratulation", 74, 298, WHITE)
     wait_for("the win was not said", lambda: said(b) == "Bravo! Rešili ste problem! Liste su zaključane.")
@@ -180,6 +181,8 @@ def play(b, site):
     wait_for("Kraj did not end the game", lambda: b.evaluate(
         "!document.getElementById('ended').hidden && document.getElementById('screen').hidden"))
     check("završena" in b.evaluate("document.getElementById('ended').textContent"), "the page does not say so")
+    wait_for("what screen readers find on the board stayed after the end",
+             lambda: b.evaluate("document.getElementById('mirror').children.length") == 0)
 
 
 if __name__ == "__main__":
