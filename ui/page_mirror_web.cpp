@@ -114,11 +114,12 @@ void collect(std::string& out, QAccessibleInterface* iface, QAccessible::Id cont
         if (QAccessibleInterface* child = iface->child(i)) collect(out, child, container, origin);
 }
 
-// The windows as they are stacked: the board, the dialogs over it, an open
-// list over all.
-int layer(const QWidget* window) {
+// The windows as they are stacked: the main window, the dialogs over it,
+// an open list over all.
+int layer(QWidget* window) {
     if (window->windowType() == Qt::Popup) return 2;
-    return window->objectName() == QLatin1String("frmMud") ? 0 : 1;
+    const QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(window);
+    return iface && iface->role() == QAccessible::Window ? 0 : 1;
 }
 
 std::string snapshot() {
@@ -126,7 +127,7 @@ std::string snapshot() {
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window->isVisible()) windows.push_back(window);
     std::stable_sort(windows.begin(), windows.end(),
-                     [](const QWidget* a, const QWidget* b) { return layer(a) < layer(b); });
+                     [](QWidget* a, QWidget* b) { return layer(a) < layer(b); });
     const QPoint origin = QGuiApplication::primaryScreen()->geometry().topLeft();
     std::string out = "[";
     for (QWidget* window : windows) {

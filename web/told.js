@@ -169,8 +169,11 @@
     // on to the element it began on.
     PLAYER_EVENTS.forEach(function (type) { element.addEventListener(type, onPlayer); });
     element.key = item.k;
+    element.kind = kindOf(item);
     return element;
   }
+
+  function kindOf(item) { return item.r + (item.a ? "!" : ""); }
 
   function setAttribute(element, name, value) {
     if (value === null) {
@@ -203,7 +206,9 @@
     var items = JSON.parse(json), byKey = {}, next = new Map(), now = {};
     items.forEach(function (item) {
       byKey[item.k] = item;
-      var element = mirrored[item.k] || mirrorElement(item);
+      // A key the program gives anew to another thing is another element.
+      var element = mirrored[item.k];
+      if (!element || element.kind !== kindOf(item)) element = mirrorElement(item);
       now[item.k] = element;
       var within = byKey[item.p];
       var parent = within ? now[item.p] : mirror;
@@ -213,7 +218,7 @@
       if (parent.children[index] !== element) parent.insertBefore(element, parent.children[index] || null);
       next.set(parent, index + 1);
     });
-    for (var key in mirrored) if (!now[key]) mirrored[key].remove();
+    for (var key in mirrored) if (now[key] !== mirrored[key]) mirrored[key].remove();
     mirrored = now;
   };
 
