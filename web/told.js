@@ -202,23 +202,46 @@
   }
 
   page.mirrorActs = function (activate) { act = activate; };
+
+  // Each change is handed over whole; the page changes only what differs.
+  // A screen reader hears of every element that comes, goes or changes,
+  // and drops what the game says in a flood of such news: so an element
+  // that comes is put in place with all it holds, and where many change
+  // at once (a new round, the lists locked) the mirror is made anew,
+  // apart, and put in place of the old at once.
+  var MANY = 10;
   page.mirror = function (json) {
-    var items = JSON.parse(json), byKey = {}, next = new Map(), now = {};
+    var items = JSON.parse(json), byKey = {}, now = {}, changes = 0;
     items.forEach(function (item) {
+      item.signature = JSON.stringify(item);
       byKey[item.k] = item;
-      // A key the program gives anew to another thing is another element.
       var element = mirrored[item.k];
+      if (!element || element.signature !== item.signature) changes++;
+    });
+    for (var key in mirrored) if (!byKey[key]) changes++;
+    var anew = changes > MANY, held = new Map();
+    items.forEach(function (item) {
+      // A key the program gives anew to another thing is another element.
+      var element = anew ? null : mirrored[item.k];
       if (!element || element.kind !== kindOf(item)) element = mirrorElement(item);
       now[item.k] = element;
-      var within = byKey[item.p];
-      var parent = within ? now[item.p] : mirror;
-      update(element, item, within);
-      // In reading order within its container; moved only if it is not.
-      var index = next.get(parent) || 0;
-      if (parent.children[index] !== element) parent.insertBefore(element, parent.children[index] || null);
-      next.set(parent, index + 1);
+      var within = byKey[item.p], parent = within ? now[item.p] : mirror;
+      if (element.signature !== item.signature) update(element, item, within);
+      element.signature = item.signature;
+      if (!held.has(parent)) held.set(parent, []);
+      held.get(parent).push(element);
     });
-    for (var key in mirrored) if (now[key] !== mirrored[key]) mirrored[key].remove();
+    // The innermost first, the page's own place last: in reading order
+    // within each, moved only where it is not.
+    Array.from(held.keys()).reverse().forEach(function (parent) {
+      held.get(parent).forEach(function (element, index) {
+        if (parent.children[index] !== element) parent.insertBefore(element, parent.children[index] || null);
+      });
+    });
+    // What has gone goes with the outermost of it.
+    var gone = [];
+    for (key in mirrored) if (now[key] !== mirrored[key]) gone.push(mirrored[key]);
+    gone.forEach(function (element) { if (gone.indexOf(element.parentElement) < 0) element.remove(); });
     mirrored = now;
   };
 
