@@ -27,31 +27,21 @@ namespace mud::ui {
 
 namespace {
 
-// The page's kind of element for each role: containers hold the objects
-// inside them; "text" is read as its name; roles not here are mirrored only
-// through what they hold.
-struct Kind {
-    QAccessible::Role role;
-    const char* page;
-};
-constexpr Kind kKinds[] = {
-    {QAccessible::Window, "group"},  {QAccessible::Dialog, "dialog"},  {QAccessible::List, "listbox"},
-    {QAccessible::ComboBox, "combobox"}, {QAccessible::Button, "button"}, {QAccessible::ListItem, "option"},
-    {QAccessible::StaticText, "text"}, {QAccessible::Graphic, "img"},   {QAccessible::Client, "text"},
-};
-
 bool holdsOthers(QAccessible::Role role) {
     return role == QAccessible::Window || role == QAccessible::Dialog || role == QAccessible::List;
 }
 
 const char* kindOf(QAccessibleInterface* iface) {
-    const QAccessible::Role role = iface->role();
-    for (const Kind& k : kKinds)
-        if (k.role == role)
-            // A plain area is mirrored only where it says something (a house's
-            // caption, the lives left).
-            return role == QAccessible::Client && iface->text(QAccessible::Name).isEmpty() ? nullptr : k.page;
-    return nullptr;
+    // A plain area is mirrored only where it says something (a house's
+    // caption, the lives left).
+    if (iface->role() == QAccessible::Client && iface->text(QAccessible::Name).isEmpty()) return nullptr;
+    return mirroredRole(iface->role());
+}
+
+// What a player can act on: a click on the page's element is a click on it.
+bool actsOnClick(QAccessibleInterface* iface) {
+    const QAccessibleActionInterface* actions = iface->actionInterface();
+    return actions && !actions->actionNames().isEmpty();
 }
 
 void quote(std::string& out, const QString& text) {
@@ -89,10 +79,7 @@ void describe(std::string& out, QAccessibleInterface* iface, const char* kind, Q
         out += ",\"v\":";
         quote(out, iface->text(QAccessible::Value));
     }
-    // What a player can act on: a click on the page's element is a click on it.
-    if (const QAccessibleActionInterface* actions = iface->actionInterface();
-        actions && !actions->actionNames().isEmpty())
-        out += ",\"a\":1";
+    if (actsOnClick(iface)) out += ",\"a\":1";
     if (state.disabled) out += ",\"d\":1";
     if (state.expandable) out += state.expanded ? ",\"e\":1" : ",\"e\":0";
     if (state.selected) out += ",\"s\":1";
@@ -103,12 +90,18 @@ void describe(std::string& out, QAccessibleInterface* iface, const char* kind, Q
            ",\"w\":" + std::to_string(r.width()) + ",\"h\":" + std::to_string(r.height()) + "}";
 }
 
-void collect(std::string& out, QAccessibleInterface* iface, QAccessible::Id container, const QPoint& origin) {
+// A window that is not one of the game's (an open list's frame) holds what
+// it shows without a name of its own.
+void collect(std::string& out, QAccessibleInterface* iface, QAccessible::Id container, const QPoint& origin,
+             bool window = false) {
     const QAccessible::State state = iface->state();
     if (state.invisible || iface->rect().isEmpty()) return;
-    if (const char* kind = kindOf(iface)) {
+    const char* kind = kindOf(iface);
+    const bool frame = !kind && window;
+    if (frame) kind = "frame";
+    if (kind) {
         describe(out, iface, kind, container, origin);
-        if (holdsOthers(iface->role())) container = QAccessible::uniqueId(iface);
+        if (frame || holdsOthers(iface->role())) container = QAccessible::uniqueId(iface);
     }
     for (int i = 0; i < iface->childCount(); ++i)
         if (QAccessibleInterface* child = iface->child(i)) collect(out, child, container, origin);
@@ -130,20 +123,9 @@ std::string snapshot() {
                      [](QWidget* a, QWidget* b) { return layer(a) < layer(b); });
     const QPoint origin = QGuiApplication::primaryScreen()->geometry().topLeft();
     std::string out = "[";
-    for (QWidget* window : windows) {
-        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(window);
-        if (!iface) continue;
-        // A window that is not one of the game's (an open list's frame)
-        // holds what it shows without a name of its own.
-        if (!kindOf(iface) && !iface->state().invisible) {
-            describe(out, iface, "frame", 0, origin);
-            for (int i = 0; i < iface->childCount(); ++i)
-                if (QAccessibleInterface* child = iface->child(i))
-                    collect(out, child, QAccessible::uniqueId(iface), origin);
-        } else {
-            collect(out, iface, 0, origin);
-        }
-    }
+    for (QWidget* window : windows)
+        if (QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(window))
+            collect(out, iface, 0, origin, true);
     return out + "]";
 }
 
@@ -204,8 +186,7 @@ void activate(double key) {
         QAccessibleInterface* iface = QAccessible::accessibleInterface(id);
         if (!iface || !iface->isValid() || iface->state().invisible) return;
         // Only what the player can act on: a label does nothing at a click.
-        const QAccessibleActionInterface* actions = iface->actionInterface();
-        if (!actions || actions->actionNames().isEmpty()) return;
+        if (!actsOnClick(iface)) return;
         const QPoint centre = iface->rect().center();
         QWindow* window = QGuiApplication::topLevelAt(centre);
         if (!window) return;

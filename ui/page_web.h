@@ -3,6 +3,7 @@
 // end of the game), where the page has it.
 #pragma once
 
+#include <QAccessible>
 #include <emscripten/val.h>
 #include <utility>
 
@@ -20,5 +21,8 @@ void tellPage(const char* what, Args&&... args) {
 // accessibility layer has news.
 void startMirror();
 void mirrorSoon();
+// The mirror's kind of element for a role; null for roles it mirrors only
+// through what they hold.
+const char* mirroredRole(QAccessible::Role role);
 
 }  // namespace mud::ui

@@ -22,21 +22,32 @@ using emscripten::val;
 
 val text(const QString& s) { return val(s.toStdString()); }
 
-// The page's roles for the game's: what the controls and windows are.
+// The page's roles for the game's: what the controls and windows are, as
+// the focused control is told, and as the mirror holds them (where a text
+// is read as its own words, and a plain area as its name; roles without
+// one are mirrored only through what they hold).
 struct RoleName {
     QAccessible::Role role;
-    const char* page;
+    const char* told;
+    const char* mirrored;
 };
 constexpr RoleName kRoles[] = {
-    {QAccessible::ComboBox, "combobox"}, {QAccessible::Button, "button"}, {QAccessible::ListItem, "option"},
-    {QAccessible::List, "listbox"},      {QAccessible::Dialog, "dialog"}, {QAccessible::Window, "group"},
-    {QAccessible::StaticText, "note"},
+    {QAccessible::ComboBox, "combobox", "combobox"}, {QAccessible::Button, "button", "button"},
+    {QAccessible::ListItem, "option", "option"},     {QAccessible::List, "listbox", "listbox"},
+    {QAccessible::Dialog, "dialog", "dialog"},       {QAccessible::Window, "group", "group"},
+    {QAccessible::StaticText, "note", "text"},       {QAccessible::Graphic, "group", "img"},
+    {QAccessible::Client, "group", "text"},
 };
 
-const char* pageRole(QAccessible::Role role) {
+const RoleName* roleName(QAccessible::Role role) {
     for (const RoleName& r : kRoles)
-        if (r.role == role) return r.page;
-    return "group";
+        if (r.role == role) return &r;
+    return nullptr;
+}
+
+const char* pageRole(QAccessible::Role role) {
+    const RoleName* r = roleName(role);
+    return r ? r->told : "group";
 }
 
 QAccessibleInterface* windowOf(QAccessibleInterface* iface) {
@@ -129,6 +140,11 @@ void tell(QAccessibleEvent* event) {
 }
 
 }  // namespace
+
+const char* mirroredRole(QAccessible::Role role) {
+    const RoleName* r = roleName(role);
+    return r ? r->mirrored : nullptr;
+}
 
 // Qt tells the accessibility layer's events only while a bridge is active:
 // in the browser the page is that bridge, always there.

@@ -98,9 +98,9 @@
 
   // A key pressed while nothing on the page has the focus (or the mirror
   // has it) is the game's: a click beside the board, or a screen reader
-  // reading the page, moves the focus to the page itself (Orca does so when a key stops its reading of
-  // the page as the game comes up). The game takes the keyboard back, and
-  // the key with it. And WebKitGTK names Shift+Tab's key "Unidentified" (the
+  // reading the page, moves the focus to the page itself (Orca does so
+  // when a key stops its reading of the page as the game comes up). The
+  // game takes the keyboard back, and the key with it. And WebKitGTK names Shift+Tab's key "Unidentified" (the
   // keyboard gives it as the left tab): the game is told the Tab it is.
   function onKey(event) {
     if (!event.isTrusted) return;

@@ -120,18 +120,15 @@ if [ "$ENGINE" = chromium ]; then
     hear 10 "^Zelena"
     echo "  each list and clue found where it is drawn; a list opened and an item chosen by their actions"
 else
-    # Each thing: its name, then what Orca says of it ("|" apart).
-    for thing in "Kuća 3, Boja|^Kuća 3, Boja combo box|^nije izabrano" 'Pušač "zete" čuva pticu|^Pušač "zete" čuva pticu' \
-                 "Provera|^Provera push button"; do
-        IFS='|' read -r name heard <<<"$thing"
+    # Each thing: its name, what Orca says of it, and then of its value.
+    for thing in "Kuća 3, Boja|^Kuća 3, Boja combo box|^nije izabrano" 'Pušač "zete" čuva pticu|^Pušač "zete" čuva pticu|' \
+                 "Provera|^Provera push button|"; do
+        IFS='|' read -r name heard value <<<"$thing"
         point=$(on_page point "$name") || fail "no $name on the page"
         mark
         xdotool mousemove $point
-        while [ -n "$heard" ]; do
-            hear 10 "${heard%%|*}"
-            [ "$heard" = "${heard#*|}" ] && break
-            heard=${heard#*|}
-        done
+        hear 10 "$heard"
+        [ -z "$value" ] || hear 10 "$value"
     done
     echo "  the pointer over a list, a clue and a button is heard"
 fi

@@ -54,11 +54,7 @@ class PhoneBoard(Board):
         """The colour the screen shows at the middle of the board's client pixel (x, y)."""
         if self.shot is None:
             self.look()
-        col = int((self.x + x + 0.5 - self.left) * self.k)
-        row = int((self.y + y + 0.5 - self.top) * self.k)
-        if not (0 <= row < len(self.shot) and 0 <= col < len(self.shot[0])):
-            raise Failure("the board's pixel (%d, %d) is off the screen" % (x, y))
-        return self.shot[row][col]
+        return self.at(self.x + x + 0.5, self.y + y + 0.5)
 
     def wait_pixel(self, what, x, y, colour, equal=True, seconds=10):
         def probe():
@@ -68,7 +64,10 @@ class PhoneBoard(Board):
 
     def at(self, x, y):
         """The colour the screen shows at the page's CSS point (x, y)."""
-        return self.shot[int((y - self.top) * self.k)][int((x - self.left) * self.k)]
+        col, row = int((x - self.left) * self.k), int((y - self.top) * self.k)
+        if not (0 <= row < len(self.shot) and 0 <= col < len(self.shot[0])):
+            raise Failure("the page's point (%.1f, %.1f) is off the screen" % (x, y))
+        return self.shot[row][col]
 
     def click(self, x, y, button="left"):
         raise Failure("a phone has no mouse")
