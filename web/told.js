@@ -252,7 +252,7 @@
   // screen reader's activation: a double tap, the accessibility interface's
   // action, Enter in a reader's browse mode) is a click on the control.
   var PLAYER_EVENTS = ["pointerdown", "pointermove", "pointerup", "pointercancel", "touchstart", "touchmove",
-                       "touchend", "touchcancel", "wheel", "contextmenu", "mousedown", "pointerover", "pointerout"];
+                       "touchend", "touchcancel", "wheel", "contextmenu", "pointerover", "pointerout"];
   var listeners = {}, addListener = screen.addEventListener, removeListener = screen.removeEventListener;
   screen.addEventListener = function (type, listener) {
     (listeners[type] = listeners[type] || []).push(listener);
@@ -294,14 +294,6 @@
       if (!inGame(event.relatedTarget)) toGame(event, type === "pointerover" ? "pointerenter" : "pointerleave");
       return;
     }
-    if (type === "mousedown") {
-      // The keyboard stays with the game, as at a click on the canvas.
-      if (keyboardTaken) {
-        event.preventDefault();
-        screen.focus();
-      }
-      return;
-    }
     if (type === "pointerdown") pressedUntil = performance.now() + 10000;
     toGame(event, type);
   }
@@ -314,6 +306,14 @@
       if (event.isTrusted && pressedUntil > performance.now()) pressedUntil = performance.now() + 1000;
     }, true);
   });
+  // The keyboard stays with the game, as at a click on the canvas. Asked
+  // of the page, not of each element: an element that takes mouse presses
+  // is read out as "clickable".
+  document.addEventListener("mousedown", function (event) {
+    if (!event.isTrusted || !keyboardTaken || !mirror.contains(event.target)) return;
+    event.preventDefault();
+    screen.focus();
+  }, true);
   function onClick(event) {
     if (event.target !== event.currentTarget) return;
     if (performance.now() < pressedUntil) {
