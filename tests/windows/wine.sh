@@ -39,7 +39,15 @@ wine_on_display() {
     use_wine "$1"
 }
 
-stop_wine() { [ -n "${WINEPREFIX:-}" ] && wineserver -k 2>/dev/null; return 0; }
+# Waits until the prefix's wineserver has gone: a Wine started while it is
+# still going connects to it, and cannot start its program ("ShellExecuteEx
+# failed: Internal error").
+stop_wine() {
+    [ -n "${WINEPREFIX:-}" ] || return 0
+    wineserver -k 2>/dev/null
+    timeout 30 wineserver -w 2>/dev/null
+    return 0
+}
 
 # wine_game PROGRAM: starts a Windows program of the game under Wine and
 # waits for its board: sets GAME_PID (Wine's, which ends with the program's
