@@ -108,13 +108,13 @@ cat >"$WORK/bin/pgrep" <<EOF
 exec /usr/bin/pgrep "\$@"
 EOF
 chmod +x "$WORK/bin/pgrep"
-# A test may turn on Orca's mouse review: it says what lies under the X
-# pointer.
-if [ -n "${ORCA_MOUSE_REVIEW:-}" ]; then
+# A test may change Orca's settings (ORCA_SETTINGS: JSON members, such as
+# "enableMouseReview": true, which says what lies under the X pointer).
+if [ -n "${ORCA_SETTINGS:-}" ]; then
     mkdir -p "$ORCA_HOME/orca"
-    cat >"$ORCA_HOME/orca/user-settings.conf" <<'EOF'
-{"general": {"enableMouseReview": true}, "pronunciations": {}, "keybindings": {},
- "profiles": {"default": {"profile": ["Default", "default"], "enableMouseReview": true}}}
+    cat >"$ORCA_HOME/orca/user-settings.conf" <<EOF
+{"general": {$ORCA_SETTINGS}, "pronunciations": {}, "keybindings": {},
+ "profiles": {"default": {"profile": ["Default", "default"], $ORCA_SETTINGS}}}
 EOF
 fi
 
