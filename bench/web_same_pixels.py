@@ -48,7 +48,8 @@ def screens(site):
         for name, steps in SCREENS:
             b.navigate()
             wait_for("the game did not take the keyboard",
-                     lambda: b.evaluate("document.activeElement && document.activeElement.id") == "screen", 90)
+                     lambda: b.evaluate("!!document.activeElement && (document.activeElement.id === 'screen' ||"
+                                        " document.getElementById('mirror').contains(document.activeElement))"), 90)
             board = Board(b)
             settled(b)
             for step in steps:

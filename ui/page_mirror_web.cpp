@@ -1,12 +1,16 @@
-// The page's mirror of the shown windows. A screen reader on a phone finds
-// what lies under a finger, and one on a desktop what lies under the
-// pointer, by asking the browser for the element at that point; a swipe
-// walks the page's elements in order. So the page keeps an element over
+// The page's mirror of the shown windows: what screen readers know of the
+// game in the browser. A screen reader on a phone finds what lies under a
+// finger, and one on a desktop what lies under the pointer, by asking the
+// browser for the element at that point; a swipe, a reader's browse mode
+// and its reading of the page walk the page's elements in order; and one
+// used by keyboard follows the browser's focus, which the page gives the
+// element of the game's focused control. So the page keeps an element over
 // every object of the shown windows that a player reads or uses, placed
 // where it is drawn. The objects are the accessibility layer's, as the
 // desktop programs give them to screen readers: role, name, value, state
-// and rectangle. A screen reader's activation of one (the page's click
-// without the player's own press) comes back as a click on the control.
+// and rectangle, and a window's description (a dialog's, its texts). A
+// screen reader's activation of one (the page's click without the player's
+// own press) comes back as a click on the control.
 #include <QAccessible>
 #include <QApplication>
 #include <QGuiApplication>
@@ -26,6 +30,47 @@
 namespace mud::ui {
 
 namespace {
+
+// The page's roles for the game's: a text is read as its own words, and a
+// plain area as its name; roles without one are mirrored only through
+// what they hold.
+struct RoleName {
+    QAccessible::Role role;
+    const char* page;
+};
+constexpr RoleName kRoles[] = {
+    {QAccessible::ComboBox, "combobox"}, {QAccessible::Button, "button"}, {QAccessible::ListItem, "option"},
+    {QAccessible::List, "listbox"},      {QAccessible::Dialog, "dialog"}, {QAccessible::Window, "group"},
+    {QAccessible::StaticText, "text"},   {QAccessible::Graphic, "img"},   {QAccessible::Client, "text"},
+};
+
+const char* mirroredRole(QAccessible::Role role) {
+    for (const RoleName& r : kRoles)
+        if (r.role == role) return r.page;
+    return nullptr;
+}
+
+// What a dialog says of itself as it is entered: the texts it shows that
+// are neither a field's caption nor a captioned field.
+void collectTexts(QAccessibleInterface* iface, QStringList& texts) {
+    for (int i = 0; i < iface->childCount(); ++i) {
+        QAccessibleInterface* child = iface->child(i);
+        if (!child || child->state().invisible) continue;
+        if (child->role() == QAccessible::StaticText &&
+            child->relations(QAccessible::Label | QAccessible::Labelled).isEmpty()) {
+            const QString shown = child->text(QAccessible::Name).simplified();
+            if (!shown.isEmpty()) texts << shown;
+        }
+        collectTexts(child, texts);
+    }
+}
+
+QString windowDescription(QAccessibleInterface* window) {
+    if (window->role() != QAccessible::Dialog) return window->text(QAccessible::Description);
+    QStringList texts;
+    collectTexts(window, texts);
+    return texts.join(QLatin1Char(' '));
+}
 
 bool holdsOthers(QAccessible::Role role) {
     return role == QAccessible::Window || role == QAccessible::Dialog || role == QAccessible::List;
@@ -78,6 +123,12 @@ void describe(std::string& out, QAccessibleInterface* iface, const char* kind, Q
     if (iface->role() == QAccessible::ComboBox) {
         out += ",\"v\":";
         quote(out, iface->text(QAccessible::Value));
+    }
+    if (iface->role() == QAccessible::Window || iface->role() == QAccessible::Dialog) {
+        if (const QString description = windowDescription(iface); !description.isEmpty()) {
+            out += ",\"t\":";
+            quote(out, description);
+        }
     }
     if (actsOnClick(iface)) out += ",\"a\":1";
     if (state.disabled) out += ",\"d\":1";

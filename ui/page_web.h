@@ -3,7 +3,6 @@
 // end of the game), where the page has it.
 #pragma once
 
-#include <QAccessible>
 #include <emscripten/val.h>
 #include <utility>
 
@@ -16,13 +15,10 @@ void tellPage(const char* what, Args&&... args) {
     page.call<void>(what, std::forward<Args>(args)...);
 }
 
-// The page's mirror of the shown windows, for screen readers that explore
-// the page by finger or pointer: started with the bridge, and told when the
-// accessibility layer has news.
+// The page's mirror of the shown windows, what screen readers find on the
+// page by keyboard, finger or pointer: started with the bridge, and told
+// when the accessibility layer has news.
 void startMirror();
 void mirrorSoon();
-// The mirror's kind of element for a role; null for roles it mirrors only
-// through what they hold.
-const char* mirroredRole(QAccessible::Role role);
 
 }  // namespace mud::ui

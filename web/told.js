@@ -1,124 +1,70 @@
-// What screen readers are told of the game, as the program tells it: the
-// focused control, in the box of the window that holds it, where a dialog
-// says its texts as it is entered; and the game's sentences, each added to
-// the spoken region. The game takes the keyboard once it is shown and its
-// first control told.
+// What screen readers are told of the game, as the program tells it: each
+// thing of the shown windows as an element in its place, the focused
+// control's with the browser's focus, a dialog described by its texts; and
+// the game's sentences, each added to the spoken region. The game takes the
+// keyboard once it is shown and its first control is on the page.
 "use strict";
 (function () {
   var page = window.mudrovan = window.mudrovan || {};
   var screen = document.getElementById("screen");
 
-  // Each window and control has one element, made as it is first told (a
-  // dialog's go once it has closed): screen readers take a control that goes
-  // and comes back for the same one, and say nothing. All of it is inside
-  // the game's canvas, read and never drawn: a screen
-  // reader that puts its reading caret on the spoken region or the clue keys
-  // leaves the keyboard with the game.
-  var told = document.getElementById("told");
+  // What screen readers know of the game is the mirror (below): an element
+  // for each thing of the shown windows, in its place over the canvas. The
+  // game's focused control is the browser's focus, on its element, so a
+  // screen reader used by keyboard hears it where a finger or a pointer
+  // finds it, and nothing on the page is there twice. The canvas itself is
+  // only drawn.
+  var mirror = document.getElementById("mirror");
   var heard = document.getElementById("heard");
   var keys = document.getElementById("keys");
-  var made = 0, boxes = {}, current, focused;
-
-  function make(parent, role, label) {
-    var element = document.createElement("div");
-    element.id = "told" + ++made;
-    element.setAttribute("role", role);
-    if (label) element.setAttribute("aria-label", label);
-    parent.appendChild(element);
-    return element;
-  }
-
-  function fill(element, control) {
-    element.setAttribute("aria-label", control.name);
-    element.textContent = control.value === undefined ? "" : control.value;
-    element.setAttribute("aria-disabled", String(control.disabled));
-    if (control.expanded !== undefined) element.setAttribute("aria-expanded", String(control.expanded));
-    if (control.role === "option") {
-      element.textContent = control.name;
-      element.setAttribute("aria-posinset", control.position);
-      element.setAttribute("aria-setsize", control.count);
-    }
-  }
-
-  // The window's box; a dialog's texts describe it. The board's first
-  // description, the clue keys, stays on the page, and is said as the game
-  // comes up.
-  function boxOf(win) {
-    var key = win.key === undefined ? current : win.key;
-    var box = boxes[key];
-    if (!box) {
-      box = boxes[key] = { element: make(told, win.role || "group", win.name), controls: {} };
-      if (win.role === "dialog" && win.description) {
-        var text = make(box.element, "none");
-        text.textContent = win.description;
-        box.element.setAttribute("aria-describedby", text.id);
-      }
-      if (win.role === "group" && win.description && !keys.textContent) keys.textContent = win.description;
-    }
-    if (key !== current) {
-      var left = boxes[current];
-      if (left && left.element.getAttribute("role") === "dialog") {
-        delete boxes[current];
-        // Once the new focus has been told: a screen reader that sees the
-        // focused control's window go looks for it elsewhere, and is lost.
-        setTimeout(function () { left.element.remove(); }, 250);
-      }
-      current = key;
-    }
-    return box;
-  }
-
-  function focus(control) {
-    var box = boxOf(control.window);
-    var holder = box.element;
-    if (control.role === "option") {
-      holder = box.controls[control.list] || (box.controls[control.list] = make(box.element, "listbox"));
-    }
-    var element = box.controls[control.key] || (box.controls[control.key] = make(holder, control.role));
-    fill(element, control);
-    if (focused && focused.getAttribute("role") === "option") focused.removeAttribute("aria-selected");
-    if (control.role === "option") element.setAttribute("aria-selected", "true");
-    screen.setAttribute("aria-activedescendant", element.id);
-    focused = element;
-    takeKeyboard();
-  }
+  var mirrored = {}, focusKey = null, focused = null, left = null;
 
   // The game takes the keyboard once it is shown and its first control is
-  // told, whichever comes last, so that a screen reader entering it hears
-  // the game and the control together (Qt would focus its canvas as it
-  // starts: until then it cannot take the focus).
+  // on the page, whichever comes last, so that a screen reader entering it
+  // hears the game's control and the clue keys together.
   var shown = false, keyboardTaken = false;
   function takeKeyboard() {
-    if (keyboardTaken || !shown || !focused) return;
+    if (keyboardTaken || !shown || !mirrored[focusKey]) return;
     keyboardTaken = true;
     if (keys.textContent) say(keys.textContent);
-    screen.tabIndex = 0;
-    screen.focus();
+    focusGame();
   }
 
-  // A key pressed while nothing on the page has the focus (or the mirror
-  // has it) is the game's: a click beside the board, or a screen reader
-  // reading the page, moves the focus to the page itself (Orca does so
-  // when a key stops its reading of the page as the game comes up). The
-  // game takes the keyboard back, and the key with it. And WebKitGTK names Shift+Tab's key "Unidentified" (the
+  // Only the focused control's element takes the focus: a screen reader's
+  // caret reading the page (its browse mode, its reading as the page loads)
+  // moves the browser's focus to what it passes that can take it, and the
+  // game's focus is one.
+  function focusGame() {
+    var element = mirrored[focusKey];
+    if (!keyboardTaken || !element || screen.hidden) return;
+    if (focused !== element) {
+      if (focused) focused.removeAttribute("tabindex");
+      element.tabIndex = -1;
+      left = focused;
+      focused = element;
+    }
+    if (document.activeElement !== element) element.focus({ preventScroll: true });
+  }
+
+  // A key is the game's while its control has the focus, and also while
+  // nothing on the page has it (a click beside the board, or a screen reader
+  // reading the page, moves the focus to the page itself: Orca does so when
+  // a key stops its reading of the page as the game comes up): the game
+  // takes the focus back, and the key with it. It goes to the canvas's own
+  // handlers, as the canvas's; the browser does what the game leaves
+  // undone. And WebKitGTK names Shift+Tab's key "Unidentified" (the
   // keyboard gives it as the left tab): the game is told the Tab it is.
   function onKey(event) {
-    if (!event.isTrusted) return;
-    var active = document.activeElement;
-    var stray = event.type === "keydown" && keyboardTaken && !screen.hidden &&
-                (!active || active === document.body || mirror.contains(active));
-    var leftTab = event.key === "Unidentified" && event.code === "Tab";
-    if (!stray && !leftTab) return;
-    event.preventDefault();
-    event.stopPropagation();
-    if (stray) screen.focus();
-    (stray ? screen : event.target).dispatchEvent(new KeyboardEvent(event.type, !leftTab ? event : {
-      key: "Tab", code: "Tab", keyCode: 9, which: 9, shiftKey: event.shiftKey, ctrlKey: event.ctrlKey,
-      altKey: event.altKey, metaKey: event.metaKey, repeat: event.repeat, bubbles: true, cancelable: true
-    }));
+    if (!event.isTrusted || !keyboardTaken || screen.hidden) return;
+    var target = event.target;
+    if (target !== document.body && target !== document.documentElement && !inGame(target)) return;
+    if (event.type === "keydown" && target !== focused) focusGame();
+    var tab = event.key === "Unidentified" && event.code === "Tab";
+    if (target !== screen) toGame(event, event.type, tab ? { key: "Tab", keyCode: 9, which: 9 } : null);
   }
   document.addEventListener("keydown", onKey, true);
   document.addEventListener("keyup", onKey, true);
+  screen.addEventListener("focus", function () { focusGame(); });
 
   // A sentence said again at once ("Crvena" in the next list, the last clue
   // again) differs by an unspoken character: a screen reader may take the
@@ -148,19 +94,16 @@
   // them over (see page.mirror); containers (a window, an open list) hold
   // theirs. They are not seen, but they are where a finger or a pointer
   // finds them: a screen reader on a phone says what lies under the finger
-  // and swipes from one to the next; one on a desktop follows the pointer.
-  var mirror = document.getElementById("mirror");
-  var mirrored = {}, act = null;
+  // and swipes from one to the next; one on a desktop follows the pointer;
+  // one used by keyboard follows the focus.
+  var descriptions = document.getElementById("descriptions");
+  var act = null;
   var HOLDERS = { group: 1, dialog: 1, listbox: 1, frame: 1 };
 
   function mirrorElement(item) {
-    var element = document.createElement(item.r === "button" ? "button" : "div");
-    if (item.r === "button") {
-      element.type = "button";
-      element.tabIndex = -1;
-    } else if (item.r !== "text" && item.r !== "frame") {
-      element.setAttribute("role", item.r);
-    }
+    var element = document.createElement("div");
+    element.id = "m" + item.k;
+    if (item.r !== "text" && item.r !== "frame") element.setAttribute("role", item.r);
     if (item.r === "combobox") element.setAttribute("aria-haspopup", "listbox");
     // What the player can act on takes its own click: a browser offers an
     // element's default action to screen readers where it takes clicks.
@@ -171,6 +114,25 @@
     element.key = item.k;
     element.kind = kindOf(item);
     return element;
+  }
+
+  // A window's description (a dialog's texts, read as it is entered) is
+  // kept apart, never read as a part of the page.
+  function describe(element, text) {
+    var description = element.description;
+    if (!text) {
+      if (description) description.remove();
+      element.description = null;
+      setAttribute(element, "aria-describedby", null);
+      return;
+    }
+    if (!description) {
+      description = element.description = document.createElement("div");
+      description.id = element.id + "d";
+      descriptions.appendChild(description);
+    }
+    if (description.textContent !== text) description.textContent = text;
+    setAttribute(element, "aria-describedby", description.id);
   }
 
   function kindOf(item) { return item.r + (item.a ? "!" : ""); }
@@ -193,6 +155,8 @@
     setAttribute(element, "aria-expanded", item.e === undefined ? null : String(!!item.e));
     setAttribute(element, "aria-selected", item.r === "option" ? String(!!item.s) : null);
     setAttribute(element, "aria-modal", item.m ? "true" : null);
+    if (item.r === "dialog") describe(element, item.t);
+    else if (item.r === "group" && item.t && !keys.textContent) keys.textContent = item.t;
     var style = element.style;
     var left = item.x - (within ? within.x : 0) + "px", top = item.y - (within ? within.y : 0) + "px";
     if (style.left !== left) style.left = left;
@@ -232,17 +196,37 @@
       held.get(parent).push(element);
     });
     // The innermost first, the page's own place last: in reading order
-    // within each, moved only where it is not.
+    // within each (before what is leaving), moved only where it is not.
     Array.from(held.keys()).reverse().forEach(function (parent) {
+      var staying = function () {
+        return Array.prototype.filter.call(parent.children, function (e) { return !e.classList.contains("leaving"); });
+      };
+      var order = staying();
       held.get(parent).forEach(function (element, index) {
-        if (parent.children[index] !== element) parent.insertBefore(element, parent.children[index] || null);
+        if (order[index] === element) return;
+        parent.insertBefore(element, order[index] || null);
+        order = staying();
       });
     });
     // What has gone goes with the outermost of it.
     var gone = [];
     for (key in mirrored) if (now[key] !== mirrored[key]) gone.push(mirrored[key]);
-    gone.forEach(function (element) { if (gone.indexOf(element.parentElement) < 0) element.remove(); });
+    // The control the focus has just left, and what holds it (a closed
+    // list, a dialog), go a moment later, out of the pointer's way: a screen
+    // reader that finds the control it comes from gone takes the new focus
+    // for where it already was, and says nothing.
+    gone.forEach(function (element) {
+      if (element.description) element.description.remove();
+      if (gone.indexOf(element.parentElement) >= 0) return;
+      if (!left || !element.contains(left)) return element.remove();
+      element.classList.add("leaving");
+      setTimeout(function () { element.remove(); }, 500);
+    });
     mirrored = now;
+    // The focused control's element, made anew, or come after the game's
+    // focus was told, takes the focus.
+    if (keyboardTaken) focusGame();
+    else takeKeyboard();
   };
 
   // The player's own pointer on the mirror goes on to the game as it would
@@ -263,19 +247,20 @@
     if (at >= 0) list.splice(at, 1);
     return removeListener.apply(this, arguments);
   };
-  function onScreen(event, type) {
+  function onScreen(event, type, told) {
     var box = screen.getBoundingClientRect();
     return new Proxy(event, { get: function (real, name) {
       if (name === "target" || name === "currentTarget" || name === "srcElement") return screen;
       if (name === "type") return type;
+      if (told && name in told) return told[name];
       if (name === "offsetX") return real.clientX - box.left;
       if (name === "offsetY") return real.clientY - box.top;
       var value = real[name];
       return typeof value === "function" ? value.bind(real) : value;
     } });
   }
-  function toGame(event, type) {
-    var seen = onScreen(event, type), handler = screen["on" + type];
+  function toGame(event, type, told) {
+    var seen = onScreen(event, type, told), handler = screen["on" + type];
     if (handler) handler.call(screen, seen);
     (listeners[type] || []).slice().forEach(function (listener) {
       if (typeof listener === "function") listener.call(screen, seen);
@@ -306,13 +291,14 @@
       if (event.isTrusted && pressedUntil > performance.now()) pressedUntil = performance.now() + 1000;
     }, true);
   });
-  // The keyboard stays with the game, as at a click on the canvas. Asked
-  // of the page, not of each element: an element that takes mouse presses
-  // is read out as "clickable".
+  // The keyboard stays with the game at a press on the board: the game's
+  // control keeps the focus, or takes the one the press gives it. Asked of
+  // the page, not of each element: an element that takes mouse presses is
+  // read out as "clickable".
   document.addEventListener("mousedown", function (event) {
-    if (!event.isTrusted || !keyboardTaken || !mirror.contains(event.target)) return;
+    if (!event.isTrusted || !keyboardTaken || !inGame(event.target)) return;
     event.preventDefault();
-    screen.focus();
+    focusGame();
   }, true);
   function onClick(event) {
     if (event.target !== event.currentTarget) return;
@@ -332,10 +318,9 @@
   });
 
   // What the program tells the page.
-  page.focus = focus;
-  page.change = function (control) {
-    if (focused) fill(focused, control);
-    else focus(control);
+  page.focus = function (key) {
+    focusKey = key;
+    focusGame();
   };
   page.say = say;
 

@@ -161,13 +161,16 @@ class Browser:
         its role, name and text, and its window's role, name and
         description, as the page's elements say."""
         return tuple(self.evaluate(
-            "(() => { const s = document.getElementById('screen');"
-            " const c = document.getElementById(s.getAttribute('aria-activedescendant'));"
-            " const w = c.parentElement.getAttribute('role') === 'listbox' ? c.parentElement.parentElement"
-            " : c.parentElement;"
+            "(() => { const c = document.activeElement;"
+            " if (!document.getElementById('mirror').contains(c)) return ['', '', '', '', '', ''];"
+            " const w = c.closest('[role=dialog], [role=group]');"
             " const d = document.getElementById(w.getAttribute('aria-describedby') || '');"
             " return [c.getAttribute('role'), c.getAttribute('aria-label') || '', c.textContent,"
             " w.getAttribute('role'), w.getAttribute('aria-label') || '', d ? d.textContent : '']; })()"))
+
+    def has_keyboard(self):
+        """The game's control has the browser's focus, on its element in the mirror."""
+        return self.evaluate("document.getElementById('mirror').contains(document.activeElement)")
 
     def close(self):
         self.stop_serving()
@@ -303,10 +306,16 @@ class Chromium(Socket, Browser):
         self.send("Page.reload")
         wait_for("the page did not load again", lambda: self.evaluate("window.leaving === undefined"), seconds=30)
 
+    def controls(self):
+        """The names of the lists and buttons in chromium's accessibility tree."""
+        nodes = self.send("Accessibility.getFullAXTree")["nodes"]
+        value = lambda n, key: n.get(key, {}).get("value", "")  # noqa: E731
+        return [value(n, "name") for n in nodes if not n.get("ignored") and value(n, "role") in ("combobox", "button")]
+
     def told(self):
         """What chromium tells screen readers of the game's focused control:
         its role, name and text, and its window's role, name and description."""
-        ident = self.evaluate("document.getElementById('screen').getAttribute('aria-activedescendant')")
+        ident = self.evaluate("document.activeElement.id")
         root = self.send("DOM.getDocument", depth=0)["root"]["nodeId"]
         node = self.send("DOM.querySelector", nodeId=root, selector="#" + ident)["nodeId"]
         backend = self.send("DOM.describeNode", nodeId=node)["node"]["backendNodeId"]
