@@ -42,9 +42,25 @@
       element.tabIndex = -1;
       left = focused;
       focused = element;
+      movedAt = performance.now();
     }
     if (document.activeElement !== element) element.focus({ preventScroll: true });
   }
+
+  // A screen reader reading the page through stops at the player's key, and
+  // puts its caret, and the browser's focus, where its reading had come to:
+  // a moment after the game has moved its focus at that key. The focus goes
+  // back to the game's control, and the reader hears it. Later, the reader's
+  // caret and a press beside the board take the focus as they do.
+  var movedAt = 0;
+  document.addEventListener("focusout", function (event) {
+    if (event.target !== focused || event.relatedTarget || performance.now() - movedAt > 1000) return;
+    movedAt = 0;
+    setTimeout(focusGame, 0);
+  }, true);
+  document.addEventListener("pointerdown", function (event) {
+    if (!inGame(event.target)) movedAt = 0;
+  }, true);
 
   // A key is the game's while its control has the focus, and also while
   // nothing on the page has it (a click beside the board, or a screen reader
@@ -58,12 +74,36 @@
     if (!event.isTrusted || !keyboardTaken || screen.hidden) return;
     var target = event.target;
     if (target !== document.body && target !== document.documentElement && !inGame(target)) return;
+    var clickGoesOn = event.code === clickedBy && (event.type === "keyup" || event.repeat);
+    if (clickGoesOn || (event.type === "keydown" && target !== focused && clickAtCaret(event))) {
+      event.preventDefault();
+      if (event.type === "keyup") clickedBy = null;
+      return;
+    }
     if (event.type === "keydown" && target !== focused) focusGame();
     var tab = event.key === "Unidentified" && event.code === "Tab";
     if (target !== screen) toGame(event, event.type, tab ? { key: "Tab", keyCode: 9, which: 9 } : null);
   }
   document.addEventListener("keydown", onKey, true);
   document.addEventListener("keyup", onKey, true);
+
+  // Enter or Space where a screen reader's reading caret is, on something
+  // that acts on a click, is a click on it, as most readers send one: the
+  // reader's browse mode puts the page's caret there, and the focus on the
+  // page itself.
+  var clickedBy = null;
+  function clickAtCaret(event) {
+    if (event.key !== "Enter" && event.key !== " " || event.repeat || !act) return false;
+    var selection = document.getSelection(), node = selection && selection.focusNode;
+    for (; node && node !== mirror; node = node.parentNode) {
+      if (node.kind && node.kind.slice(-1) === "!") {
+        clickedBy = event.code;
+        act(node.key);
+        return true;
+      }
+    }
+    return false;
+  }
   screen.addEventListener("focus", function () { focusGame(); });
 
   // A sentence said again at once ("Crvena" in the next list, the last clue

@@ -50,6 +50,20 @@ AudioOutputMethod "libao"
 AddModule "dummy" "sd_dummy" "dummy.conf"
 DefaultModule dummy
 EOF
+# A test may give Orca a voice that takes time to speak, as a player's does
+# (ORCA_VOICE=timed: each phrase half a second): a key then stops Orca's
+# reading mid-phrase, as it does for a player, where the dummy voice, done
+# at once, lets the reading go on past the key.
+if [ "${ORCA_VOICE:-}" = timed ]; then
+    mkdir -p "$ORCA_HOME/.config/speech-dispatcher/modules"
+    sed -i 's/^DefaultModule dummy$/AddModule "timed" "sd_generic" "timed.conf"\nDefaultModule timed/' \
+        "$ORCA_HOME/.config/speech-dispatcher/speechd.conf"
+    cat >"$ORCA_HOME/.config/speech-dispatcher/modules/timed.conf" <<'EOF'
+GenericExecuteSynth "sleep 0.5"
+AddVoice "en" "MALE1" "timed"
+GenericLanguage "en" "en" "utf-8"
+EOF
+fi
 echo "default_driver=null" >"$ORCA_HOME/.libao"
 cat >"$WORK/python/usercustomize.py" <<'EOF'
 import builtins, os

@@ -11,10 +11,12 @@ SITE=$(realpath "$1")
 ENGINE=${2:-chromium}
 HERE=$(cd "$(dirname "$0")" && pwd)
 # Orca as it comes: it reads the page through as it loads, the whole board,
-# until a key stops it, and browses the page with its own caret. In firefox,
+# until a key stops it, and browses the page with its own caret; its voice
+# takes time to speak, so that a key stops that reading as for a player's. In firefox,
 # where the test explores by pointer, its mouse review is on, as a player
 # turns it on for that.
 [ "$ENGINE" = firefox ] && ORCA_SETTINGS='"enableMouseReview": true'
+ORCA_VOICE=timed
 . "$HERE/../e2e/orca_lib.sh"
 case $ENGINE in
     chromium) command -v chromium >/dev/null || fail "chromium is missing: run ./web.sh test, which installs it" ;;
