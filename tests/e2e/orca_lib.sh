@@ -56,11 +56,13 @@ EOF
 # at once, lets the reading go on past the key.
 if [ "${ORCA_VOICE:-}" = timed ]; then
     mkdir -p "$ORCA_HOME/.config/speech-dispatcher/modules"
-    sed -i 's/^DefaultModule dummy$/AddModule "timed" "sd_generic" "timed.conf"\nDefaultModule timed/' \
+    sed -i 's/^AddModule "dummy".*$/AddModule "timed" "sd_generic" "timed.conf"/; s/^DefaultModule dummy$/DefaultModule timed/' \
         "$ORCA_HOME/.config/speech-dispatcher/speechd.conf"
     cat >"$ORCA_HOME/.config/speech-dispatcher/modules/timed.conf" <<'EOF'
-GenericExecuteSynth "sleep 0.5"
+GenericExecuteSynth "sleep 0.5; echo \'$DATA\' >/dev/null"
+AddVoice "sr" "MALE1" "timed"
 AddVoice "en" "MALE1" "timed"
+GenericLanguage "sr" "sr" "utf-8"
 GenericLanguage "en" "en" "utf-8"
 EOF
 fi
