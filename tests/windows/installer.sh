@@ -6,6 +6,10 @@
 # takes it all away again.
 set -u
 SETUP=$(realpath "$2")
+if [ -x /usr/lib/wine/wine ] && ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    echo "SKIPPED: the installer is a 32-bit program, and this machine cannot run 32-bit programs"
+    exit 77
+fi
 if ! dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q "install ok installed"; then
     echo "SKIPPED: the installer is a 32-bit program, and wine32 (i386) is not installed"
     exit 77

@@ -5,6 +5,18 @@
 for tool in wine wineserver wineboot; do
     command -v "$tool" >/dev/null || fail "$tool is missing: run ./windows.sh test, which installs it"
 done
+# Where the machine cannot run 32-bit programs (its kernel lacks them),
+# Debian's wine script still picks an installed wine32's 32-bit loader, which
+# cannot start: the game, a 64-bit program, is started by the 64-bit loader.
+if [ -x /usr/lib/wine/wine ] && ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    WINE64_ONLY=${TMPDIR:-/tmp}/mudrovan-wine64-$(id -u)
+    mkdir -p "$WINE64_ONLY"
+    for tool in wine wine-stable; do
+        printf '#!/bin/sh\nexport WINELOADER=/usr/lib/wine/wine64\nexec /usr/lib/wine/wine64 "$@"\n' >"$WINE64_ONLY/$tool"
+        chmod +x "$WINE64_ONLY/$tool"
+    done
+    export PATH="$WINE64_ONLY:$PATH"
+fi
 
 use_wine() {
     export WINEPREFIX=$1 WINEDEBUG=-all DBUS_SESSION_BUS_ADDRESS=disabled:
